@@ -1,0 +1,31 @@
+#include "stat.h"
+
+#include "saturatedsum.h"
+
+#include <algorithm>
+
+Stat::Stat(int value)
+    : m_initial(value)
+    , m_current(value)
+{
+}
+
+int Stat::initial() const
+{
+    return m_initial;
+}
+
+int Stat::current() const
+{
+    return m_current;
+}
+
+void Stat::add(int delta)
+{
+    m_current = saturatedSum(m_current, delta);
+}
+
+void addCapped(Stat *stat, int delta)
+{
+    stat->m_current = std::min(saturatedSum(stat->m_current, delta), stat->m_initial);
+}

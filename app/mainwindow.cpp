@@ -1,0 +1,96 @@
+#include "mainwindow.h"
+
+#include "booktextreader.h"
+#include "gamebook.h"
+#include "ui_mainwindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+
+#include <cstdlib>
+#include <ctime>
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui_MainWindow)
+{
+    ui->setupUi(this);
+    srand(time(nullptr));
+    ui->pb_Launch->setEnabled(false);
+    scanBooks();
+    connect(ui->pb_Launch, &QPushButton::clicked, this, &MainWindow::launchGame);
+    connect(ui->listWidget, &QListWidget::currentRowChanged, this, &MainWindow::updateView);
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+}
+
+void MainWindow::launchGame()
+{
+    const int row = ui->listWidget->currentRow();
+    if (row < 0)
+        return;
+    // Only the last adventure is remembered. An earlier one that is hidden is over and
+    // is freed now; one still on screen frees itself when it is closed.
+    if (adventureWindow) {
+        if (adventureWindow->isVisible())
+            adventureWindow->setAttribute(Qt::WA_DeleteOnClose);
+        else
+            adventureWindow->deleteLater();
+    }
+    adventureWindow = new gameBook;
+    adventureWindow->setFileName(pathList.item(row)->text());
+    adventureWindow->show();
+    adventureWindow->rollStartingScores();
+    adventureWindow->loadGameBook();
+}
+
+void MainWindow::updateView(int row)
+{
+    const QListWidgetItem *item = ui->listWidget->item(row);
+    ui->pb_Launch->setEnabled(item && !item->text().isEmpty());
+}
+
+void MainWindow::scanBooks()
+{
+    const QString folder = QDir::currentPath() + QStringLiteral("/Add-on");
+    const QStringList entries = QDir(folder).entryList({ QStringLiteral("*.xml") });
+    for (const QString &entry : entries) {
+        QFile file(folder + QLatin1Char('/') + entry);
+        if (readFileText(file))
+            continue;
+        currentTitle = extractTitle(fileText);
+        if (currentTitle.isNull())
+            continue;
+        pathList.addItem(file.fileName());
+        ui->listWidget->addItem(currentTitle);
+    }
+}
+
+bool MainWindow::readFileText(QFile &file)
+{
+    // Only regular files are read: a pipe or a device named like a book would block or
+    // never end.
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return true;
+    const bool usable = BookTextReader::read(&file, &fileText);
+    file.close();
+    return !usable;
+}
+
+QString MainWindow::extractTitle(const QString &text)
+{
+    static const QString marker = QStringLiteral("Title=\"");
+    const int start = text.indexOf(marker);
+    if (start < 0)
+        return QString();
+    const int from = start + marker.size();
+    const int quote = text.indexOf(QLatin1Char('"'), from);
+    // A title is never null once the marker is found, even when it is empty.
+    QString title = quote < 0 ? text.mid(from) : text.mid(from, quote - from);
+    return title.isNull() ? QStringLiteral("") : title;
+}

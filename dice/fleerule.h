@@ -1,0 +1,14 @@
+#ifndef FLEERULE_H
+#define FLEERULE_H
+
+#include <QString>
+
+// The flight rule of the paragraph where a fight takes place: the combat dialog offers
+// flight when `round` is 1, and `ref` is where the hero lands after fleeing.
+struct FleeRule {
+    bool penalty = false;
+    int round = 0;
+    QString ref;
+};
+
+#endif // FLEERULE_H

@@ -1,0 +1,36 @@
+#ifndef BOOKPARSER_H
+#define BOOKPARSER_H
+
+#include "paragraph.h"
+
+#include <QMap>
+#include <QString>
+
+class QDomDocument;
+class QDomElement;
+class QFile;
+
+// Turns a book file into paragraphs. Every program that reads books uses these rules, so
+// the player and the tools agree on what a book holds.
+class BookParser {
+public:
+    // Deeper files are refused as not well-formed: the DOM parser recurses once per level
+    // and would exhaust the stack long before the file ends.
+    static constexpr int maximumDepth = 256;
+    // Larger files are refused as unreadable: their DOM would take many times their size.
+    static constexpr qint64 maximumFileSize = 256 * 1024 * 1024;
+
+    // Opens a book read-only in text mode. Refuses what is not a regular file (a folder, a
+    // pipe that would block) and what is too large to parse.
+    static bool openBook(QFile *file);
+    // Parses the open file into the document. False when the file is not well-formed XML
+    // or is nested too deep; the document is then empty.
+    static bool readDocument(QFile *file, QDomDocument *document);
+    // Fills `paragraphs` from the `Attr` children of the document element.
+    static void parseParagraphs(const QDomElement &rootElement, QMap<QString, Paragraph> *paragraphs);
+
+private:
+    static bool nestingWithinLimit(QFile *file);
+};
+
+#endif // BOOKPARSER_H

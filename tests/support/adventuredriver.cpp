@@ -1,0 +1,130 @@
+#include "adventuredriver.h"
+
+#include "gamebook.h"
+#include "gamebutton.h"
+#include "modalanswers.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QListWidget>
+#include <QPointer>
+#include <QSpinBox>
+#include <QTextEdit>
+
+#include <cstdlib>
+
+gameBook *AdventureDriver::start(const QString &bookPath, unsigned seed)
+{
+    auto *window = new gameBook;
+    window->setFileName(bookPath);
+    window->show();
+    srand(seed);
+    ModalAnswers answers;
+    for (int roll = 0; roll < 3; ++roll)
+        answers.acceptDice();
+    window->rollStartingScores();
+    window->loadGameBook();
+    settle();
+    return window;
+}
+
+bool AdventureDriver::deleteAdventureWindows()
+{
+    QList<QPointer<gameBook>> windows;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<gameBook *>(widget))
+            windows.append(window);
+    }
+    for (const QPointer<gameBook> &window : windows)
+        delete window.data();
+    settle();
+    return QApplication::topLevelWidgets().isEmpty();
+}
+
+QList<int> AdventureDriver::predictDice(unsigned seed, int count)
+{
+    srand(seed);
+    QList<int> dice;
+    for (int draw = 0; draw < count; ++draw)
+        dice.append(rand() % 6 + 1);
+    srand(seed);
+    return dice;
+}
+
+void AdventureDriver::settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QGridLayout *AdventureDriver::playGrid(gameBook *window)
+{
+    return window->findChild<QGridLayout *>(QStringLiteral("grid_Game"));
+}
+
+QList<GameButton *> AdventureDriver::buttons(gameBook *window)
+{
+    QList<GameButton *> found;
+    QGridLayout *grid = playGrid(window);
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        for (int column = 0; column < grid->columnCount(); ++column) {
+            QLayoutItem *item = grid->itemAtPosition(row, column);
+            auto *button = item ? qobject_cast<GameButton *>(item->widget()) : nullptr;
+            if (button && !found.contains(button))
+                found.append(button);
+        }
+    }
+    return found;
+}
+
+QStringList AdventureDriver::captions(gameBook *window)
+{
+    QStringList texts;
+    for (GameButton *button : buttons(window))
+        texts.append(button->text());
+    return texts;
+}
+
+GameButton *AdventureDriver::button(gameBook *window, const QString &caption)
+{
+    for (GameButton *button : buttons(window)) {
+        if (button->text() == caption)
+            return button;
+    }
+    return nullptr;
+}
+
+bool AdventureDriver::press(gameBook *window, const QString &caption)
+{
+    GameButton *target = button(window, caption);
+    if (!target)
+        return false;
+    target->click();
+    settle();
+    return true;
+}
+
+QTextEdit *AdventureDriver::textView(gameBook *window)
+{
+    QLayoutItem *item = playGrid(window)->itemAtPosition(0, 0);
+    return item ? qobject_cast<QTextEdit *>(item->widget()) : nullptr;
+}
+
+QString AdventureDriver::shownText(gameBook *window)
+{
+    QTextEdit *view = textView(window);
+    return view ? view->toPlainText() : QString();
+}
+
+int AdventureDriver::sheetValue(gameBook *window, const char *spinBoxName)
+{
+    return window->findChild<QSpinBox *>(QLatin1String(spinBoxName))->value();
+}
+
+QStringList AdventureDriver::equipmentRows(gameBook *window)
+{
+    QStringList rows;
+    auto *list = window->findChild<QListWidget *>(QStringLiteral("listEquipments"));
+    for (int row = 0; row < list->count(); ++row)
+        rows.append(list->item(row)->text());
+    return rows;
+}

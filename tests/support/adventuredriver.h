@@ -1,0 +1,41 @@
+#ifndef ADVENTUREDRIVER_H
+#define ADVENTUREDRIVER_H
+
+#include <QList>
+#include <QString>
+
+class GameButton;
+class QGridLayout;
+class QTextEdit;
+class gameBook;
+
+// Plays an adventure window as a reader would, and reads what it shows.
+class AdventureDriver {
+public:
+    // Opens a window on the book as the selection window does, seeds the dice with `seed`
+    // and accepts the three starting rolls as they come. The caller deletes the window.
+    static gameBook *start(const QString &bookPath, unsigned seed = 1);
+    // Deletes every adventure window still alive (with the dialogs each one owns) and
+    // the widgets released with them; true when no top-level window is left over.
+    static bool deleteAdventureWindows();
+    // The dice that the next draws will give after srand(seed); the generator is left
+    // seeded with `seed` again, so the code under test draws the same dice.
+    static QList<int> predictDice(unsigned seed, int count);
+
+    // Deletes the widgets released by the last click, as the event loop would.
+    static void settle();
+    static QGridLayout *playGrid(gameBook *window);
+    // The buttons of the play area, row by row, left to right.
+    static QList<GameButton *> buttons(gameBook *window);
+    static QStringList captions(gameBook *window);
+    static GameButton *button(gameBook *window, const QString &caption);
+    // Clicks the button with that caption and lets the released widgets go. False when
+    // there is no such button.
+    static bool press(gameBook *window, const QString &caption);
+    static QTextEdit *textView(gameBook *window);
+    static QString shownText(gameBook *window);
+    static int sheetValue(gameBook *window, const char *spinBoxName);
+    static QStringList equipmentRows(gameBook *window);
+};
+
+#endif // ADVENTUREDRIVER_H

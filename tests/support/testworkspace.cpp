@@ -1,0 +1,49 @@
+#include "testworkspace.h"
+
+#include <QDir>
+#include <QFile>
+
+TestWorkspace::TestWorkspace()
+    : previousDirectory(QDir::currentPath())
+{
+    QDir root(directory.path());
+    root.mkpath(QStringLiteral("Add-on"));
+    root.mkpath(QStringLiteral("images"));
+    for (int face = 1; face <= 6; ++face) {
+        const QString name = QStringLiteral("images/De-%1.png").arg(face);
+        QFile::copy(QStringLiteral(VALDORIEL_SOURCE_DIR "/") + name, root.filePath(name));
+    }
+    QDir::setCurrent(directory.path());
+}
+
+TestWorkspace::~TestWorkspace()
+{
+    QDir::setCurrent(previousDirectory);
+}
+
+QString TestWorkspace::writeBook(const QString &fileName, const QByteArray &content) const
+{
+    const QString path = bookFolder() + QLatin1Char('/') + fileName;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(content);
+    return path;
+}
+
+void TestWorkspace::clearBooks() const
+{
+    QDir folder(bookFolder());
+    folder.removeRecursively();
+    QDir(directory.path()).mkpath(QStringLiteral("Add-on"));
+}
+
+QString TestWorkspace::bookFolder() const
+{
+    return directory.path() + QStringLiteral("/Add-on");
+}
+
+QByteArray TestWorkspace::book(const QByteArray &paragraphs, const QByteArray &title)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Livre Title=\"" + title + "\">\n" + paragraphs +
+        "\n</Livre>\n";
+}

@@ -1,0 +1,29 @@
+#ifndef TESTWORKSPACE_H
+#define TESTWORKSPACE_H
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// A temporary working directory with its own Add-on/ and images/ (the real die faces),
+// made current for as long as the workspace lives.
+class TestWorkspace {
+public:
+    TestWorkspace();
+    ~TestWorkspace();
+
+    // Writes Add-on/<fileName> and returns its path.
+    QString writeBook(const QString &fileName, const QByteArray &content) const;
+    // Empties Add-on/ so that each case scans only its own books.
+    void clearBooks() const;
+    QString bookFolder() const;
+
+    // A well-formed book around `paragraphs` (Attr elements written by the test).
+    static QByteArray book(const QByteArray &paragraphs, const QByteArray &title = "Livre d'essai");
+
+private:
+    QTemporaryDir directory;
+    QString previousDirectory;
+};
+
+#endif // TESTWORKSPACE_H

@@ -1,0 +1,166 @@
+// The book-selection window: which books it lists, under which titles, and starting one.
+
+#include "adventuredriver.h"
+#include "gamebook.h"
+#include "mainwindow.h"
+#include "modalanswers.h"
+#include "testmain.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+
+class BookListTest : public QObject {
+    Q_OBJECT
+
+public:
+    explicit BookListTest(TestWorkspace *workspace)
+        : workspace(workspace)
+    {
+    }
+
+private:
+    QStringList listedTitles(MainWindow &window)
+    {
+        QStringList titles;
+        auto *list = window.findChild<QListWidget *>(QStringLiteral("listWidget"));
+        for (int row = 0; row < list->count(); ++row)
+            titles.append(list->item(row)->text());
+        return titles;
+    }
+
+    TestWorkspace *workspace;
+
+private Q_SLOTS:
+    void init() { workspace->clearBooks(); }
+
+    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
+
+    void showsTheSelectionWindow()
+    {
+        MainWindow window;
+        QCOMPARE(window.windowTitle(), QStringLiteral("Sélection du Livre-Jeu"));
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbl_Title"))->text(), QStringLiteral("Valdoriel"));
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("label_2"))->text(),
+                 QStringLiteral("Sélectionner un livre-jeu dans la liste ci-dessous :"));
+        auto *start = window.findChild<QPushButton *>(QStringLiteral("pb_Launch"));
+        QCOMPARE(start->text(), QStringLiteral("Démarrer l'aventure !"));
+        QVERIFY(!start->isEnabled());
+        QVERIFY(!window.findChild<QLabel *>(QStringLiteral("label"))->pixmap(Qt::ReturnByValue).isNull());
+        QVERIFY(!window.windowIcon().isNull());
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbl_Title"))->font().family(),
+                 QStringLiteral("Harrington"));
+    }
+
+    void takesTitlesFromTheRawText_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("root attribute") << TestWorkspace::book("", "Le Val Maudit") << "Le Val Maudit";
+        QTest::newRow("first occurrence, even in a comment")
+            << QByteArray("<!-- Title=\"Brouillon\" -->\n<Livre Title=\"Vrai\"/>") << "Brouillon";
+        QTest::newRow("no closing quote") << QByteArray("<Livre Title=\"Sans fin\n/>") << "Sans fin\n/>";
+        QTest::newRow("entities not decoded") << QByteArray("<L Title=\"A &amp; B\"/>") << "A &amp; B";
+        QTest::newRow("accents") << QByteArray("<L Title=\"Forêt d'Émeraude\"/>") << "Forêt d'Émeraude";
+        QTest::newRow("cut at NUL") << QByteArray("<L Title=\"Avant\0Après\"/>", 24) << "Avant";
+        QTest::newRow("carriage returns dropped") << QByteArray("<L Title=\"Deux\r\nlignes\"/>") << "Deux\nlignes";
+        QTest::newRow("marker across chunks") << QByteArray(1024 * 1024 - 6, ' ') + "<L Title=\"Loin\"/>"
+                                              << "Loin";
+        QTest::newRow("title across chunks") << QByteArray(1024 * 1024 - 10, ' ') + "<L Title=\"Un titre assez long\"/>"
+                                             << "Un titre assez long";
+    }
+
+    void takesTitlesFromTheRawText()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, title);
+        workspace->writeBook(QStringLiteral("livre.xml"), content);
+        MainWindow window;
+        QCOMPARE(listedTitles(window), QStringList { title });
+    }
+
+    void leavesOutUnusableFiles()
+    {
+        workspace->writeBook(QStringLiteral("vide.xml"), "");
+        workspace->writeBook(QStringLiteral("saut.xml"), "\n");
+        workspace->writeBook(QStringLiteral("saut-dos.xml"), "\r\n");
+        workspace->writeBook(QStringLiteral("nul.xml"), QByteArray("\0Title=\"Caché\"", 15));
+        workspace->writeBook(QStringLiteral("sans-titre.xml"), "<Livre titre=\"x\"/>");
+        workspace->writeBook(QStringLiteral(".cache.xml"), "<L Title=\"Caché\"/>");
+        workspace->writeBook(QStringLiteral("notes.txt"), "<L Title=\"Texte\"/>");
+        QDir(workspace->bookFolder()).mkdir(QStringLiteral("dossier.xml"));
+        workspace->writeBook(QStringLiteral("bon.xml"), "<L Title=\"Le seul\"/>");
+        MainWindow window;
+        QCOMPARE(listedTitles(window), QStringList { QStringLiteral("Le seul") });
+    }
+
+    void ordersByNameIgnoringCase()
+    {
+        workspace->writeBook(QStringLiteral("b.XML"), "<L Title=\"Deuxième\"/>");
+        workspace->writeBook(QStringLiteral("A.xml"), "<L Title=\"Premier\"/>");
+        workspace->writeBook(QStringLiteral("c.Xml"), "<L Title=\"Troisième\"/>");
+        MainWindow window;
+        QCOMPARE(listedTitles(window), (QStringList { "Premier", "Deuxième", "Troisième" }));
+    }
+
+    void enablesStartOnlyForANonEmptyTitle()
+    {
+        workspace->writeBook(QStringLiteral("a.xml"), "<L Title=\"\"/>");
+        workspace->writeBook(QStringLiteral("b.xml"), "<L Title=\"Nommé\"/>");
+        MainWindow window;
+        auto *list = window.findChild<QListWidget *>(QStringLiteral("listWidget"));
+        auto *start = window.findChild<QPushButton *>(QStringLiteral("pb_Launch"));
+        QCOMPARE(listedTitles(window), (QStringList { "", "Nommé" }));
+        list->setCurrentRow(1);
+        QVERIFY(start->isEnabled());
+        list->setCurrentRow(0);
+        QVERIFY(!start->isEnabled());
+        list->setCurrentRow(-1);
+        QVERIFY(!start->isEnabled());
+    }
+
+    void startsAFreshAdventureEachTime()
+    {
+        workspace->writeBook(QStringLiteral("livre.xml"),
+                             TestWorkspace::book("<Attr id=\"000\"><Text>Début</Text><Type>X</Type></Attr>"));
+        MainWindow window;
+        window.show();
+        auto *list = window.findChild<QListWidget *>(QStringLiteral("listWidget"));
+        auto *start = window.findChild<QPushButton *>(QStringLiteral("pb_Launch"));
+        list->setCurrentRow(0);
+
+        QPointer<gameBook> first;
+        for (int adventure = 0; adventure < 2; ++adventure) {
+            ModalAnswers answers;
+            QStringList titles { QString(), QString(), QString() };
+            for (QString &title : titles)
+                answers.acceptDice(&title);
+            start->click();
+            QVERIFY(answers.allAnswered());
+            QVERIFY(!answers.timedOut());
+            QCOMPARE(
+                titles,
+                (QStringList { "HABILETE - Lancer de dés", "ENDURANCE - Lancer de dés", "CHANCE - Lancer de dés" }));
+            gameBook *shown = nullptr;
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                if (auto *book = qobject_cast<gameBook *>(widget); book && book->isVisible())
+                    shown = book;
+            }
+            QVERIFY(shown);
+            QVERIFY(shown != first);
+            QCOMPARE(AdventureDriver::shownText(shown), QStringLiteral("Début"));
+            QVERIFY(AdventureDriver::press(shown, QStringLiteral("Terminer")));
+            QVERIFY(!shown->isVisible());
+            if (adventure == 0)
+                first = shown;
+        }
+        // The hidden first window is freed when the second adventure starts.
+        AdventureDriver::settle();
+        QVERIFY(first.isNull());
+    }
+};
+
+VALDORIEL_TEST_MAIN(BookListTest)
+#include "tst_booklist.moc"

@@ -1,0 +1,248 @@
+// Reading a book file into paragraphs, and what the reader is told when it cannot be read.
+
+#include "adventuredriver.h"
+#include "bookparser.h"
+#include "gamebook.h"
+#include "modalanswers.h"
+#include "testmain.h"
+
+#include <QDir>
+#include <QDomDocument>
+#include <QElapsedTimer>
+#include <QFile>
+
+class BookLoaderTest : public QObject {
+    Q_OBJECT
+
+public:
+    explicit BookLoaderTest(TestWorkspace *workspace)
+        : workspace(workspace)
+    {
+    }
+
+private:
+    // The paragraphs the loader's rules give for `content`.
+    static QMap<QString, Paragraph> parse(const QByteArray &content)
+    {
+        QDomDocument document;
+        document.setContent(content);
+        QMap<QString, Paragraph> paragraphs;
+        BookParser::parseParagraphs(document.documentElement(), &paragraphs);
+        return paragraphs;
+    }
+
+    static Paragraph only(const QByteArray &attr)
+    {
+        return parse(TestWorkspace::book(attr)).value(QStringLiteral("000"));
+    }
+
+    // Loads `path` in a fresh window, answering one message box when one is expected.
+    gameBook *load(const QString &path, QString *boxTitle = nullptr, QString *boxText = nullptr)
+    {
+        auto *window = new gameBook;
+        window->setFileName(path);
+        ModalAnswers answers;
+        if (boxTitle)
+            answers.acceptMessageBox(boxTitle, boxText);
+        window->loadGameBook();
+        AdventureDriver::settle();
+        [&] { QVERIFY(answers.allAnswered() && !answers.timedOut()); }();
+        return window;
+    }
+
+    TestWorkspace *workspace;
+
+private Q_SLOTS:
+    void readsEachValueKind()
+    {
+        const Paragraph paragraph = only(R"(<Attr id="000">
+            <Text>  Un <b>texte</b> verbatim  </Text><Type>C,E</Type>
+            <Flee active="1" Penality="1" Ref="042" Round=" 1 "/>
+            <Monster Type="Orc"><M Name="Grok" Habilete="+7" Endurance="abc" Value="010"/></Monster>
+            <Luck active="true"><Lucky Value="020">Ouf</Lucky><Other/><Unlucky Value="021">Aïe</Unlucky></Luck>
+            <Bonus active="2" Habilete="-3" Endurance="2147483648" Chance="1.5"/>
+            </Attr>)");
+        QCOMPARE(paragraph.text, QStringLiteral("  Un texte verbatim  "));
+        QCOMPARE(paragraph.type, QStringLiteral("C,E"));
+        QVERIFY(paragraph.fleeActive);
+        QVERIFY(paragraph.fleePenalty);
+        QCOMPARE(paragraph.fleeRef, QStringLiteral("042"));
+        QCOMPARE(paragraph.fleeRound, 1);
+        QCOMPARE(paragraph.monsterType, QStringLiteral("Orc"));
+        const Monster monster = paragraph.monsters.value(QStringLiteral("M1"));
+        QCOMPARE(monster.name, QStringLiteral("Grok"));
+        QCOMPARE(monster.habilete, 7);
+        QCOMPARE(monster.endurance, 0);
+        QCOMPARE(monster.value, QStringLiteral("010"));
+        QVERIFY(!paragraph.luck.active);
+        QCOMPARE(paragraph.luck.lucky.target, QStringLiteral("020"));
+        QCOMPARE(paragraph.luck.lucky.text, QStringLiteral("Ouf"));
+        QCOMPARE(paragraph.luck.unlucky.text, QStringLiteral("Aïe"));
+        QVERIFY(paragraph.bonusActive);
+        QCOMPARE(paragraph.bonusHabilete, -3);
+        QCOMPARE(paragraph.bonusEndurance, 0);
+        QCOMPARE(paragraph.bonusChance, 0);
+
+        const Paragraph flags = only(R"(<Attr id="000"><Flee active="01" Penality=" 1" Round="2.0"/>
+            <Bonus active="deux"/></Attr>)");
+        QVERIFY(!flags.fleeActive);
+        QVERIFY(!flags.fleePenalty);
+        QCOMPARE(flags.fleeRound, 0);
+        QVERIFY(!flags.bonusActive);
+    }
+
+    void readsObjects()
+    {
+        const Paragraph paragraph = only(R"(<Attr id="000"><Objects>
+            <Objet exchange="1"><Text>Épée</Text><Type> 1 </Type><Bonus Habilete="2" Endurance="1" Chance="3"/>
+              <Gold Value="5"/><Food Value="2"/><Other>rouillée</Other><Inconnu/></Objet>
+            <Objet throw="1"><Text>Clé</Text></Objet>
+            </Objects></Attr>)");
+        const GameObject sword = paragraph.objects.value(QStringLiteral("O1"));
+        QCOMPARE(sword.name, QStringLiteral("Épée"));
+        QCOMPARE(sword.type, 1);
+        QVERIFY(sword.exchange);
+        QVERIFY(!sword.throwAway);
+        QCOMPARE(sword.bonusHabilete, 2);
+        QCOMPARE(sword.bonusEndurance, 1);
+        QCOMPARE(sword.bonusChance, 3);
+        QCOMPARE(sword.gold, 5);
+        QCOMPARE(sword.food, 2);
+        QCOMPARE(sword.other, QStringLiteral("rouillée"));
+        // Each object starts afresh: nothing of the first one leaks into the second.
+        const GameObject key = paragraph.objects.value(QStringLiteral("O2"));
+        QVERIFY(key.throwAway);
+        QCOMPARE(key.gold, 0);
+        QCOMPARE(key.type, 0);
+        QVERIFY(!key.exchange);
+    }
+
+    void keepsParagraphsApart()
+    {
+        const QMap<QString, Paragraph> paragraphs = parse(TestWorkspace::book(R"(
+            <Attr id="000"><Text>Premier</Text><Flee active="1" Round="1"/></Attr>
+            <!-- un commentaire --><Autre id="x"/>
+            <Attr id="7"><Text>Sept</Text></Attr>
+            <Attr id="007"><Text>Zéro zéro sept</Text></Attr>
+            <Attr id="7"><Text>Sept, redéfini</Text></Attr>
+            <Attr><Text>Sans id</Text></Attr>
+            <Groupe><Attr id="cache"><Text>Pas lu</Text></Attr></Groupe>)"));
+        QCOMPARE(paragraphs.keys(), (QStringList { "", "000", "007", "7" }));
+        QCOMPARE(paragraphs.value("7").text, QStringLiteral("Sept, redéfini"));
+        QCOMPARE(paragraphs.value("007").text, QStringLiteral("Zéro zéro sept"));
+        QVERIFY(!paragraphs.value("7").fleeActive);
+        QCOMPARE(paragraphs.value("7").fleeRound, 0);
+        QCOMPARE(paragraphs.value("").text, QStringLiteral("Sans id"));
+    }
+
+    void numbersSubMapEntries()
+    {
+        QByteArray choices;
+        for (int number = 1; number <= 12; ++number)
+            choices += "<C Value=\"" + QByteArray::number(number) + "\">Choix " + QByteArray::number(number) + "</C>";
+        const Paragraph twelve = only("<Attr id=\"000\"><Choices>" + choices + "</Choices></Attr>");
+        QCOMPARE(twelve.choices.size(), 12);
+        for (int number = 1; number <= 12; ++number)
+            QCOMPARE(twelve.choices.value(subMapKey('C', number)).target, QString::number(number));
+
+        // A second element renumbers from 1: its entries replace the first one's, higher ones remain.
+        const Paragraph twice = only(R"(<Attr id="000"><Text>Un</Text><Text>Deux</Text>
+            <Choices><a Value="1">A</a><b Value="2">B</b><c Value="3">C</c></Choices>
+            <Choices><d Value="4">D</d></Choices></Attr>)");
+        QCOMPARE(twice.text, QStringLiteral("Deux"));
+        QCOMPARE(twice.choices.size(), 3);
+        QCOMPARE(twice.choices.value("C1").text, QStringLiteral("D"));
+        QCOMPARE(twice.choices.value("C3").text, QStringLiteral("C"));
+    }
+
+    void reportsWhatCannotBeRead_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        const QString unopened = QStringLiteral("Le fichier-jeu n'a pas pu être ouvert.");
+        const QString malformed = QStringLiteral("Le document XML n'a pas pu être attribué à l'objet QDomDocument.");
+        QTest::newRow("missing file") << "absent.xml" << QByteArray() << "Erreur ouverture fichier-jeu" << unopened;
+        QTest::newRow("folder") << "dossier.xml" << QByteArray() << "Erreur ouverture fichier-jeu" << unopened;
+        QTest::newRow("not XML") << "texte.xml" << QByteArray("<Livre Title=\"x\"><Attr>")
+                                 << "Erreur ouverture document XML" << malformed;
+        QTest::newRow("empty") << "vide.xml" << QByteArray("") << "Erreur ouverture document XML" << malformed;
+
+        const QByteArray deep = QByteArray("<a>").repeated(257) + QByteArray("</a>").repeated(257);
+        QTest::newRow("nested too deep") << "profond.xml" << deep << "Erreur ouverture document XML" << malformed;
+        const QByteArray abyss = QByteArray("<a>").repeated(100000) + QByteArray("</a>").repeated(100000);
+        QTest::newRow("nested 100000 deep") << "abime.xml" << abyss << "Erreur ouverture document XML" << malformed;
+
+        QByteArray bomb = "<?xml version=\"1.0\"?>\n<!DOCTYPE lolz [\n<!ENTITY lol \"lol\">\n";
+        for (int level = 1; level <= 9; ++level) {
+            bomb += "<!ENTITY lol" + QByteArray::number(level) + " \"";
+            bomb += QByteArray("&lol" + (level > 1 ? QByteArray::number(level - 1) : QByteArray()) + ";").repeated(10);
+            bomb += "\">\n";
+        }
+        bomb += "]>\n<Livre Title=\"Bombe\"><Attr id=\"000\"><Text>&lol9;</Text></Attr></Livre>\n";
+        QTest::newRow("entity bomb") << "bombe.xml" << bomb << "Erreur ouverture document XML" << malformed;
+    }
+
+    void reportsWhatCannotBeRead()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        workspace->clearBooks();
+        QString path = workspace->bookFolder() + QLatin1Char('/') + fileName;
+        if (fileName == QLatin1String("dossier.xml"))
+            QDir().mkpath(path);
+        else if (fileName != QLatin1String("absent.xml"))
+            path = workspace->writeBook(fileName, content);
+
+        QElapsedTimer clock;
+        clock.start();
+        QString shownTitle;
+        QString shownText;
+        gameBook *window = load(path, &shownTitle, &shownText);
+        QCOMPARE(shownTitle, title);
+        QCOMPARE(shownText, text);
+        QVERIFY2(clock.elapsed() < 5000, "a hostile file must be refused quickly");
+        QVERIFY(window->bookParagraphs().isEmpty());
+        // An unreadable file shows nothing; a malformed one shows the empty first paragraph.
+        const bool opened = title == QLatin1String("Erreur ouverture document XML");
+        QCOMPARE(AdventureDriver::textView(window) != nullptr, opened);
+        QCOMPARE(AdventureDriver::shownText(window), QString());
+        QCOMPARE(window->visitedParagraphList(), opened ? QStringLiteral("000,") : QString());
+        delete window;
+    }
+
+    void warnsOfAMissingFileName()
+    {
+        auto *window = new gameBook;
+        ModalAnswers answers;
+        QString firstTitle;
+        QString firstText;
+        QString secondTitle;
+        answers.acceptMessageBox(&firstTitle, &firstText);
+        answers.acceptMessageBox(&secondTitle);
+        window->loadGameBook();
+        QVERIFY(answers.allAnswered());
+        QCOMPARE(firstTitle, QStringLiteral("Erreur fichier"));
+        QCOMPARE(firstText, QStringLiteral("Le fichier n'est pas renseigné"));
+        QCOMPARE(secondTitle, QStringLiteral("Erreur ouverture fichier-jeu"));
+        delete window;
+    }
+
+    void loadsAWellFormedBook()
+    {
+        const QString path = workspace->writeBook(
+            QStringLiteral("livre.xml"),
+            TestWorkspace::book(
+                R"(<Attr id="000"><Text>Bienvenue</Text></Attr><Attr id="001"><Text>Suite</Text></Attr>)"));
+        gameBook *window = load(path);
+        QCOMPARE(window->bookParagraphs().size(), 2);
+        QCOMPARE(AdventureDriver::shownText(window), QStringLiteral("Bienvenue"));
+        delete window;
+    }
+};
+
+VALDORIEL_TEST_MAIN(BookLoaderTest)
+#include "tst_bookloader.moc"

@@ -1,0 +1,10 @@
+#ifndef DIEFACES_H
+#define DIEFACES_H
+
+class QImage;
+
+// Draws the face of a six-sided die showing `face` pips (1 to 6) on an ivory
+// rounded square; everything outside the square is transparent.
+QImage drawDieFace(int face);
+
+#endif // DIEFACES_H
