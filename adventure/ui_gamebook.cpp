@@ -58,6 +58,7 @@ QGroupBox *Ui_gameBook::scoreBox(const char *name, QLabel **title, QLabel **tota
     const QByteArray score(name);
     QGroupBox *box = fixedWidthBox(QByteArray("gb_" + score).constData());
     auto *grid = new QGridLayout(box);
+    grid->setContentsMargins(4, 4, 4, 4);
     *title = named(new QLabel, QByteArray("lbl_Title" + score).constData());
     (*title)->setFont(harringtonFont(16));
     (*title)->setAlignment(Qt::AlignCenter);
@@ -65,6 +66,7 @@ QGroupBox *Ui_gameBook::scoreBox(const char *name, QLabel **title, QLabel **tota
     (*total)->setFont(sizedFont(10));
     *initial = displayBox(QByteArray("sb_max" + score).constData());
     (*initial)->setFont(sizedFont(10));
+    (*initial)->setFixedWidth(32);
     *current = displayBox(QByteArray("sb_" + score).constData());
     (*current)->setFont(sizedFont(16, true));
     grid->addWidget(*title, 0, 0, 1, 2);

@@ -49,7 +49,7 @@ void Ui_MainWindow::setupUi(QMainWindow *window)
 
     pb_Launch = new QPushButton(centralWidget);
     pb_Launch->setObjectName(QStringLiteral("pb_Launch"));
-    pb_Launch->setGeometry(141, 300, 281, 44);
+    pb_Launch->setGeometry(111, 300, 341, 44);
     pb_Launch->setFont(harringtonFont(20));
     pb_Launch->setEnabled(false);
 
