@@ -1,0 +1,182 @@
+// The dice: rollDice, the dice dialog with its re-rolls, and the hero's starting scores.
+
+#include "adventuredriver.h"
+#include "gamebook.h"
+#include "launchdeuce.h"
+#include "modalanswers.h"
+#include "rolldice.h"
+#include "testmain.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QPushButton *buttonNamed(QWidget *dialog, const QString &prefix)
+{
+    for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+        if (button->text().startsWith(prefix))
+            return button;
+    }
+    return nullptr;
+}
+
+// The labels showing a face: those holding a picture.
+int shownFaces(QWidget *dialog)
+{
+    int faces = 0;
+    for (QLabel *label : dialog->findChildren<QLabel *>()) {
+        if (label->isVisible() && !label->pixmap(Qt::ReturnByValue).isNull())
+            ++faces;
+    }
+    return faces;
+}
+
+QLabel *helpLabel(QWidget *dialog)
+{
+    for (QLabel *label : dialog->findChildren<QLabel *>()) {
+        if (label->text().startsWith(QStringLiteral("Vous avez plusieurs tentatives")))
+            return label;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class DiceTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit DiceTest(TestWorkspace *workspace)
+        : workspace(workspace)
+    {
+    }
+
+private:
+    TestWorkspace *workspace;
+
+private Q_SLOTS:
+    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
+
+    void rollsSumsOfDice()
+    {
+        QList<int> dice = AdventureDriver::predictDice(7, 3);
+        QCOMPARE(rollDice(0), 0);
+        QCOMPARE(rollDice(-4), 0);
+        // Nothing was drawn above: the next dice are the first of the seed.
+        QCOMPARE(rollDice(2), dice[0] + dice[1]);
+        QCOMPARE(rollDice(1), dice[2]);
+    }
+
+    void offersThreeRerollsAndKeepsTheLast()
+    {
+        const QList<int> dice = AdventureDriver::predictDice(11, 8);
+        ModalAnswers answers;
+        QStringList rerollTexts;
+        bool enabledAtEnd = true;
+        bool helpShown = false;
+        int faces = 0;
+        answers.thenFor("LaunchDeuce", [&](QWidget *dialog) {
+            QPushButton *reroll = buttonNamed(dialog, QStringLiteral("Encore"));
+            helpShown = helpLabel(dialog) && helpLabel(dialog)->isVisible();
+            faces = shownFaces(dialog);
+            rerollTexts << reroll->text();
+            for (int press = 0; press < 4; ++press) {
+                reroll->click(); // the fourth press finds the button disabled
+                rerollTexts << reroll->text();
+            }
+            enabledAtEnd = reroll->isEnabled();
+            ModalAnswers::clickLater(buttonNamed(dialog, QStringLiteral("OK")));
+        });
+        const int total = LaunchDeuce::launch(QStringLiteral("HABILETE - Lancer de dés"), 1, 3);
+        QVERIFY(answers.allAnswered());
+        QVERIFY(helpShown);
+        QCOMPARE(faces, 1);
+        QCOMPARE(rerollTexts, (QStringList{"Encore 3 tentative(s)", "Encore 2 tentative(s)", "Encore 1 tentative(s)",
+                                           "Plus de tentatives disponibles", "Plus de tentatives disponibles"}));
+        QVERIFY(!enabledAtEnd);
+        // Four rolls of two draws each; a one-die roll counts only the first of its pair.
+        QCOMPARE(total, dice[6]);
+    }
+
+    void countsTheRollOnScreenHoweverClosed_data()
+    {
+        QTest::addColumn<int>("diceCount");
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("two dice, OK") << 2 << false;
+        QTest::newRow("two dice, Escape") << 2 << true;
+        QTest::newRow("one die, Escape") << 1 << true;
+        QTest::newRow("no die rolls one") << 0 << false;
+        QTest::newRow("five dice roll two") << 5 << false;
+    }
+
+    void countsTheRollOnScreenHoweverClosed()
+    {
+        QFETCH(int, diceCount);
+        QFETCH(bool, escape);
+        const QList<int> dice = AdventureDriver::predictDice(5, 2);
+        ModalAnswers answers;
+        int faces = 0;
+        answers.thenFor("LaunchDeuce", [&](QWidget *dialog) {
+            faces = shownFaces(dialog);
+            if (escape)
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            else
+                ModalAnswers::clickLater(buttonNamed(dialog, QStringLiteral("OK")));
+        });
+        const int total = LaunchDeuce::launch(QString(), diceCount, 3);
+        QVERIFY(answers.allAnswered());
+        const bool twoDice = diceCount >= 2;
+        QCOMPARE(faces, twoDice ? 2 : 1);
+        QCOMPARE(total, twoDice ? dice[0] + dice[1] : dice[0]);
+    }
+
+    void showsOnlyFacesAndOkWithoutAttempts()
+    {
+        ModalAnswers answers;
+        QString title;
+        bool rerollShown = true;
+        bool helpShown = true;
+        int faces = 0;
+        answers.thenFor("LaunchDeuce", [&](QWidget *dialog) {
+            title = dialog->windowTitle();
+            rerollShown = buttonNamed(dialog, QStringLiteral("Encore"))->isVisible();
+            helpShown = helpLabel(dialog) && helpLabel(dialog)->isVisible();
+            faces = shownFaces(dialog);
+            ModalAnswers::clickLater(buttonNamed(dialog, QStringLiteral("OK")));
+        });
+        const int total = LaunchDeuce::launch(QString(), 2, 0);
+        QVERIFY(answers.allAnswered());
+        QCOMPARE(title, QStringLiteral("Lancer de dés"));
+        QVERIFY(!rerollShown);
+        QVERIFY(!helpShown);
+        QCOMPARE(faces, 2);
+        QVERIFY(total >= 2 && total <= 12);
+    }
+
+    void startsFacesAtZero()
+    {
+        LaunchDeuce dialog;
+        QCOMPARE(dialog.total(), 0);
+    }
+
+    void rollsTheStartingScores()
+    {
+        const QString path = workspace->writeBook(QStringLiteral("livre.xml"), TestWorkspace::book(""));
+        for (unsigned seed : {1u, 2u, 3u, 99u}) {
+            const QList<int> dice = AdventureDriver::predictDice(seed, 6);
+            gameBook *window = AdventureDriver::start(path, seed);
+            QCOMPARE(AdventureDriver::sheetValue(window, "sb_maxHabilete"), dice[0] + 6);
+            QCOMPARE(AdventureDriver::sheetValue(window, "sb_maxEndurance"), dice[2] + dice[3] + 12);
+            QCOMPARE(AdventureDriver::sheetValue(window, "sb_maxChance"), dice[4] + 6);
+            QCOMPARE(AdventureDriver::sheetValue(window, "sb_Habilete"), dice[0] + 6);
+            QCOMPARE(AdventureDriver::sheetValue(window, "sb_Endurance"), dice[2] + dice[3] + 12);
+            QCOMPARE(AdventureDriver::sheetValue(window, "sb_Chance"), dice[4] + 6);
+            delete window;
+        }
+    }
+};
+
+VALDORIEL_TEST_MAIN(DiceTest)
+#include "tst_dice.moc"
