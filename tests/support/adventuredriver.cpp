@@ -65,13 +65,9 @@ QList<GameButton *> AdventureDriver::buttons(gameBook *window)
 {
     QList<GameButton *> found;
     QGridLayout *grid = playGrid(window);
-    for (int row = 0; row < grid->rowCount(); ++row) {
-        for (int column = 0; column < grid->columnCount(); ++column) {
-            QLayoutItem *item = grid->itemAtPosition(row, column);
-            auto *button = item ? qobject_cast<GameButton *>(item->widget()) : nullptr;
-            if (button && !found.contains(button))
-                found.append(button);
-        }
+    for (int index = 0; index < grid->count(); ++index) {
+        if (auto *button = qobject_cast<GameButton *>(grid->itemAt(index)->widget()))
+            found.append(button);
     }
     return found;
 }

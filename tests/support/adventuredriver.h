@@ -25,7 +25,7 @@ public:
     // Deletes the widgets released by the last click, as the event loop would.
     static void settle();
     static QGridLayout *playGrid(gameBook *window);
-    // The buttons of the play area, row by row, left to right.
+    // The buttons of the play area, in the order they were placed.
     static QList<GameButton *> buttons(gameBook *window);
     static QStringList captions(gameBook *window);
     static GameButton *button(gameBook *window, const QString &caption);

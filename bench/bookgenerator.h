@@ -1,0 +1,23 @@
+#ifndef BOOKGENERATOR_H
+#define BOOKGENERATOR_H
+
+#include <QString>
+
+// The shape of a synthetic book. Paragraph "000" can be made heavier than the others to
+// measure the cost of one large paragraph.
+struct BookShape {
+    int paragraphCount = 100;
+    int textBytes = 400;
+    int firstChoiceCount = 3;
+    int firstTextBytes = 400;
+};
+
+// Writes a valid book: every paragraph reachable from "000", the last one an ending, and
+// along the way objects, fights with a flight, luck tests, bonuses and meals.
+// Returns the file size in bytes, or -1 when the file cannot be written.
+qint64 writeBook(const QString &path, const BookShape &shape);
+
+// The id of paragraph `number`: at least three digits, "000" first.
+QString paragraphId(int number);
+
+#endif // BOOKGENERATOR_H

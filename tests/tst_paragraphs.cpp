@@ -1,0 +1,200 @@
+// Showing a paragraph: its text, first-visit effects, monsters and the layout of its buttons.
+
+#include "adventuredriver.h"
+#include "character.h"
+#include "gamebook.h"
+#include "gamebutton.h"
+#include "testmain.h"
+
+#include <QGridLayout>
+#include <QTextEdit>
+
+namespace {
+
+// Row, column and column span of a widget in the play area.
+QList<int> cell(gameBook *window, QWidget *widget)
+{
+    QGridLayout *grid = AdventureDriver::playGrid(window);
+    int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
+    grid->getItemPosition(grid->indexOf(widget), &row, &column, &rowSpan, &columnSpan);
+    return {row, column, columnSpan};
+}
+
+QByteArray choices(int count)
+{
+    QByteArray entries;
+    for (int number = 1; number <= count; ++number)
+        entries += "<C Value=\"c" + QByteArray::number(number) + "\">Choix " + QByteArray::number(number) + "</C>";
+    return "<Choices>" + entries + "</Choices>";
+}
+
+} // namespace
+
+class ParagraphsTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ParagraphsTest(TestWorkspace *workspace)
+        : workspace(workspace)
+    {
+    }
+
+private:
+    gameBook *open(const QByteArray &paragraphs)
+    {
+        return AdventureDriver::start(workspace->writeBook(QStringLiteral("livre.xml"), TestWorkspace::book(paragraphs)));
+    }
+
+    TestWorkspace *workspace;
+
+private Q_SLOTS:
+    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
+
+    void appliesFirstVisitEffectsOnce()
+    {
+        gameBook *window = open(R"(
+            <Attr id="000"><Text>Une salle. § Encore la salle.</Text><Type>B,O,E,C</Type>
+              <Bonus active="0" Endurance="-3"/>
+              <Objects><O><Text>Lanterne</Text><Gold Value="2"/><Food Value="1"/></O></Objects>
+              <Choices><C Value="11">Couloir</C></Choices></Attr>
+            <Attr id="11"><Text>Un couloir.</Text><Type>C</Type>
+              <Choices><C Value="000">Retour</C><C Value="1">Porte</C></Choices></Attr>
+            <Attr id="1"><Text>Une porte.</Text><Type>B,C</Type><Bonus Habilete="-1"/>
+              <Choices><C Value="000">Retour</C></Choices></Attr>)");
+        const int endurance = AdventureDriver::sheetValue(window, "sb_maxEndurance") - 3;
+        QCOMPARE(AdventureDriver::shownText(window), QStringLiteral("Une salle.   Encore la salle."));
+        QCOMPARE(AdventureDriver::captions(window), (QStringList{"Prendre un repas ?", "Couloir"}));
+        QCOMPARE(window->heroCharacter()->endurance(), endurance);
+
+        QVERIFY(AdventureDriver::press(window, QStringLiteral("Couloir")));
+        QVERIFY(AdventureDriver::press(window, QStringLiteral("Retour")));
+        QCOMPARE(AdventureDriver::shownText(window), QStringLiteral(" Encore la salle."));
+        QCOMPARE(AdventureDriver::captions(window), (QStringList{"Prendre un repas ?", "Couloir"}));
+        QCOMPARE(window->heroCharacter()->endurance(), endurance);
+        QCOMPARE(AdventureDriver::equipmentRows(window), QStringList{"Lanterne"});
+        QCOMPARE(AdventureDriver::sheetValue(window, "sb_Gold"), 2);
+        QCOMPARE(AdventureDriver::sheetValue(window, "sb_Food"), 1);
+
+        // "1" was never shown, though "11" was: its bonus applies.
+        const int habilete = window->heroCharacter()->habilete();
+        QVERIFY(AdventureDriver::press(window, QStringLiteral("Couloir")));
+        QVERIFY(AdventureDriver::press(window, QStringLiteral("Porte")));
+        QCOMPARE(window->heroCharacter()->habilete(), habilete - 1);
+        QCOMPARE(AdventureDriver::sheetValue(window, "sb_Habilete"), habilete - 1);
+        QCOMPARE(window->visitedParagraphList(), QStringLiteral("000,11,000,11,1,"));
+    }
+
+    void laysOutButtons_data()
+    {
+        QTest::addColumn<QByteArray>("attr");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QList<QList<int>>>("cells");
+        QTest::addColumn<int>("textSpan");
+        const QByteArray luck = "<Luck><Lucky Value=\"a\">Oui</Lucky><Unlucky Value=\"b\">Non</Unlucky></Luck>";
+        QTest::newRow("luck beside two choices")
+            << "<Type>L,C</Type>" + luck + choices(2) << QStringList{"Tentez votre chance !", "Choix 1", "Choix 2"}
+            << QList<QList<int>>{{1, 0, 1}, {1, 0, 1}, {1, 1, 1}} << 2;
+        QTest::newRow("five choices")
+            << "<Type>C</Type>" + choices(5) << QStringList{"Choix 1", "Choix 2", "Choix 3", "Choix 4", "Choix 5"}
+            << QList<QList<int>>{{1, 0, 1}, {1, 1, 1}, {1, 2, 1}, {2, 0, 1}, {3, 0, 1}} << 5;
+        QTest::newRow("meal, flight, then choices below")
+            << QByteArray("<Type>E,F,C</Type><Flee active=\"1\" Round=\"1\" Ref=\"f\"/>") + choices(1)
+            << QStringList{"Prendre un repas ?", "Fuir", "Choix 1"}
+            << QList<QList<int>>{{1, 0, 1}, {2, 0, 1}, {3, 0, 1}} << 1;
+        QTest::newRow("flight not offered at once")
+            << QByteArray("<Type>F,X</Type><Flee active=\"1\" Round=\"2\" Ref=\"f\"/>") << QStringList{"Terminer"}
+            << QList<QList<int>>{{1, 0, 1}} << 1;
+        QTest::newRow("inactive flight") << QByteArray("<Type>F</Type><Flee active=\"0\" Round=\"1\"/>")
+                                         << QStringList{} << QList<QList<int>>{} << 1;
+        QTest::newRow("unknown and spaced codes ignored")
+            << "<Type>C, E,e,,Z</Type>" + choices(1) << QStringList{"Choix 1"} << QList<QList<int>>{{1, 0, 1}} << 1;
+    }
+
+    void laysOutButtons()
+    {
+        QFETCH(QByteArray, attr);
+        QFETCH(QStringList, captions);
+        QFETCH(QList<QList<int>>, cells);
+        QFETCH(int, textSpan);
+        gameBook *window = open("<Attr id=\"000\"><Text>Texte</Text>" + attr + "</Attr>");
+        const QList<GameButton *> buttons = AdventureDriver::buttons(window);
+        QStringList shown;
+        QList<QList<int>> placed;
+        for (GameButton *button : buttons) {
+            shown << button->text();
+            placed << cell(window, button);
+        }
+        QCOMPARE(shown, captions);
+        QCOMPARE(placed, cells);
+        QCOMPARE(cell(window, AdventureDriver::textView(window)), (QList<int>{0, 0, textSpan}));
+        if (GameButton *flight = AdventureDriver::button(window, QStringLiteral("Fuir"))) {
+            QCOMPARE(flight->objectName(), QStringLiteral("f"));
+            QCOMPARE(flight->buttonType(), QStringLiteral("Flee"));
+        }
+        if (GameButton *first = AdventureDriver::button(window, QStringLiteral("Choix 1"))) {
+            QCOMPARE(first->objectName(), QStringLiteral("c1"));
+            QCOMPARE(first->buttonType(), QStringLiteral("Choice"));
+        }
+    }
+
+    void describesMonsters()
+    {
+        gameBook *window = open(R"(
+            <Attr id="000"><Text>Un ogre.</Text><Type>A,C</Type>
+              <Monster><M Name="Ogre" Habilete="7" Endurance="9" Value="001"/></Monster>
+              <Choices><C Value="001">Vers les deux</C></Choices></Attr>
+            <Attr id="001"><Text>Deux gobelins.</Text><Type>A</Type>
+              <Monster><M Name="Gobelin" Habilete="5" Endurance="4"/><M Name="Chef" Habilete="6" Endurance="-3"/></Monster></Attr>)");
+        QCOMPARE(AdventureDriver::shownText(window),
+                 QStringLiteral("Un ogre.\n--------------------\nNom : Ogre\nHabileté : 7\nEndurance : 9"));
+        QCOMPARE(AdventureDriver::captions(window), (QStringList{"Attaquer Ogre", "Vers les deux"}));
+        QCOMPARE(AdventureDriver::button(window, QStringLiteral("Attaquer Ogre"))->buttonType(),
+                 QStringLiteral("Attack"));
+
+        QVERIFY(AdventureDriver::press(window, QStringLiteral("Vers les deux")));
+        QCOMPARE(AdventureDriver::shownText(window),
+                 QStringLiteral("Deux gobelins.\n--------------------\nNom : Gobelin\nHabileté : 5\nEndurance : 4"
+                                "\n--------------------\nNom : Chef\nHabileté : 6\nEndurance : -3"));
+        QVERIFY(AdventureDriver::buttons(window).isEmpty());
+    }
+
+    void endsTheAdventure_data()
+    {
+        QTest::addColumn<QByteArray>("code");
+        QTest::newRow("X") << QByteArray("X");
+        QTest::newRow("V") << QByteArray("V");
+    }
+
+    void endsTheAdventure()
+    {
+        QFETCH(QByteArray, code);
+        gameBook *window = open("<Attr id=\"000\"><Text>Fin.</Text><Type>" + code + "</Type></Attr>");
+        GameButton *end = AdventureDriver::button(window, QStringLiteral("Terminer"));
+        QVERIFY(end);
+        QVERIFY(end->buttonType().isEmpty());
+        QVERIFY(window->isVisible());
+        end->click();
+        QVERIFY(!window->isVisible());
+        QCOMPARE(window->visitedParagraphList(), QStringLiteral("000,"));
+    }
+
+    void showsWhatTheBookHolds()
+    {
+        gameBook *window = open(R"(
+            <Attr id="000"><Text>&lt;b&gt;Gras&lt;/b&gt; et normal</Text><Type>C</Type>
+              <Choices><C Value="999">Nulle part</C><C/></Choices></Attr>)");
+        QTextEdit *view = AdventureDriver::textView(window);
+        QCOMPARE(view->toPlainText(), QStringLiteral("Gras et normal"));
+        QVERIFY(view->toHtml().contains(QStringLiteral("font-weight:600")));
+        QCOMPARE(AdventureDriver::captions(window), (QStringList{"Nulle part", ""}));
+
+        QVERIFY(AdventureDriver::press(window, QStringLiteral("Nulle part")));
+        QCOMPARE(AdventureDriver::shownText(window), QString());
+        QVERIFY(AdventureDriver::buttons(window).isEmpty());
+        QCOMPARE(window->visitedParagraphList(), QStringLiteral("000,999,"));
+    }
+};
+
+VALDORIEL_TEST_MAIN(ParagraphsTest)
+#include "tst_paragraphs.moc"
