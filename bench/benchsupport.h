@@ -1,0 +1,42 @@
+#ifndef BENCHSUPPORT_H
+#define BENCHSUPPORT_H
+
+#include <QElapsedTimer>
+#include <QString>
+
+class gameBook;
+
+// Shown offscreen unless the caller chose a platform; call before building the application.
+void useOffscreenPlatform();
+
+// This process's resident memory now and at its peak, in bytes, from /proc/self/status.
+qint64 residentBytes();
+qint64 peakResidentBytes();
+
+// "54.2 MB", "1.2 GB", ...
+QString sizeText(qint64 bytes);
+
+// Measures one step from its construction: elapsed time, and how far the resident memory
+// rose above its level at the start, at its peak and at the end.
+class Measure {
+public:
+    Measure();
+    qint64 milliseconds() const { return clock.elapsed(); }
+    // "1830 ms, peak RSS +1.2 GB, kept +300 MB".
+    QString summary() const;
+
+private:
+    QElapsedTimer clock;
+    qint64 startResident;
+};
+
+// Rolls the hero's starting scores, accepting each dice dialog as soon as it opens.
+void rollHero(gameBook *window);
+
+// Removes the widgets whose deletion was deferred, as the event loop would.
+void deleteDeferred();
+
+// Prints one figure line at once.
+void report(const QString &line);
+
+#endif // BENCHSUPPORT_H
