@@ -18,13 +18,12 @@ namespace {
 constexpr int intMax = std::numeric_limits<int>::max();
 constexpr int intMin = std::numeric_limits<int>::min();
 
-const char *const scoreBoxes[] = {"sb_maxHabilete", "sb_maxEndurance", "sb_maxChance",
-                                  "sb_Habilete",    "sb_Endurance",    "sb_Chance"};
+const char *const scoreBoxes[] = { "sb_maxHabilete", "sb_maxEndurance", "sb_maxChance",
+                                   "sb_Habilete",    "sb_Endurance",    "sb_Chance" };
 
 } // namespace
 
-class AdventureSheetTest : public QObject
-{
+class AdventureSheetTest : public QObject {
     Q_OBJECT
 
 public:
@@ -105,7 +104,7 @@ private Q_SLOTS:
         QCOMPARE(AdventureDriver::sheetValue(window, "sb_maxEndurance") - 2, hero->endurance());
         QCOMPARE(AdventureDriver::sheetValue(window, "sb_maxChance") - 3, hero->chance());
 
-        for (const char *name : {"sb_Habilete", "sb_Endurance", "sb_Chance", "sb_maxHabilete"})
+        for (const char *name : { "sb_Habilete", "sb_Endurance", "sb_Chance", "sb_maxHabilete" })
             window->findChild<QSpinBox *>(QLatin1String(name))->setValue(50);
         window->refreshScores();
         QCOMPARE(AdventureDriver::sheetValue(window, "sb_Habilete"), hero->habilete());

@@ -7,8 +7,7 @@
 #include "modalanswers.h"
 #include "testmain.h"
 
-class ChoicesTest : public QObject
-{
+class ChoicesTest : public QObject {
     Q_OBJECT
 
 public:
@@ -75,7 +74,9 @@ private Q_SLOTS:
         const int chanceBefore = roll + margin;
         const QByteArray penalty = QByteArray::number(chanceBefore - (dice[4] + 6));
         gameBook *window = AdventureDriver::start(write("<Attr id=\"000\"><Text>Un pont.</Text><Type>B,L</Type>"
-                                                        "<Bonus Chance=\"" + penalty + "\"/><Luck>"
+                                                        "<Bonus Chance=\"" +
+                                                        penalty +
+                                                        "\"/><Luck>"
                                                         "<Lucky Value=\"100\">Le pont tient.</Lucky>"
                                                         "<Unlucky Value=\"200\">Le pont cède.</Unlucky></Luck></Attr>"
                                                         "<Attr id=\"100\"><Text>Sauf</Text></Attr>"
@@ -90,8 +91,9 @@ private Q_SLOTS:
         QVERIFY(answers.allAnswered());
         QCOMPARE(title, QStringLiteral("TENTEZ VOTRE CHANCE - Lancer de dés"));
         const bool lucky = margin >= 0;
-        QCOMPARE(AdventureDriver::shownText(window), lucky ? QStringLiteral("Le pont tient.") : QStringLiteral("Le pont cède."));
-        QCOMPARE(AdventureDriver::captions(window), QStringList{"Continuer"});
+        QCOMPARE(AdventureDriver::shownText(window),
+                 lucky ? QStringLiteral("Le pont tient.") : QStringLiteral("Le pont cède."));
+        QCOMPARE(AdventureDriver::captions(window), QStringList { "Continuer" });
         QCOMPARE(window->heroCharacter()->chance(), chanceBefore - 1);
         QCOMPARE(AdventureDriver::sheetValue(window, "sb_Chance"), qMax(0, chanceBefore - 1));
 
@@ -105,11 +107,14 @@ private Q_SLOTS:
         const QList<int> dice = AdventureDriver::predictDice(3, 6);
         const int startingEndurance = dice[2] + dice[3] + 12;
         const QByteArray penalty = QByteArray::number(1 - startingEndurance);
-        gameBook *window = AdventureDriver::start(write("<Attr id=\"000\"><Text>Un loup.</Text><Type>B,F</Type>"
-                                                        "<Bonus Endurance=\"" + penalty + "\"/>"
-                                                        "<Flee active=\"1\" Penality=\"0\" Round=\"1\" Ref=\"300\"/></Attr>"
-                                                        "<Attr id=\"300\"><Text>Loin du loup.</Text></Attr>"),
-                                                  3);
+        gameBook *window =
+            AdventureDriver::start(write("<Attr id=\"000\"><Text>Un loup.</Text><Type>B,F</Type>"
+                                         "<Bonus Endurance=\"" +
+                                         penalty +
+                                         "\"/>"
+                                         "<Flee active=\"1\" Penality=\"0\" Round=\"1\" Ref=\"300\"/></Attr>"
+                                         "<Attr id=\"300\"><Text>Loin du loup.</Text></Attr>"),
+                                   3);
         QCOMPARE(window->heroCharacter()->endurance(), 1);
         QVERIFY(AdventureDriver::press(window, QStringLiteral("Fuir")));
         QCOMPARE(window->heroCharacter()->endurance(), -1);

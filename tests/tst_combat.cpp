@@ -153,7 +153,8 @@ private:
     {
         const QByteArray paragraphs = fightParagraph("000", "Orc", habilete, endurance, fleeRound, objects) +
             "<Attr id=\"010\"><Text>Victoire</Text></Attr>" + more;
-        return AdventureDriver::start(workspace->writeBook(QStringLiteral("combat.xml"), TestWorkspace::book(paragraphs)));
+        return AdventureDriver::start(
+            workspace->writeBook(QStringLiteral("combat.xml"), TestWorkspace::book(paragraphs)));
     }
 
     TestWorkspace *workspace;
@@ -228,14 +229,17 @@ private Q_SLOTS:
         QCOMPARE(rounds.first().behind.bonus, bonus);
         for (int index = 0; index + 1 < rounds.size(); ++index) {
             QCOMPARE(rounds.at(index).title, QStringLiteral("Touché !"));
-            QCOMPARE(rounds.at(index).text, QStringLiteral("Le monstre vous a touché. Il vous inflige 2 points de dégats."));
+            QCOMPARE(rounds.at(index).text,
+                     QStringLiteral("Le monstre vous a touché. Il vous inflige 2 points de dégats."));
         }
         QCOMPARE(rounds.last().title, QStringLiteral("Tué !"));
-        QCOMPARE(rounds.last().text, QStringLiteral("Le monstre vous a touché. Vous vous effondrez sans vie à ses pieds."));
+        QCOMPARE(rounds.last().text,
+                 QStringLiteral("Le monstre vous a touché. Vous vous effondrez sans vie à ses pieds."));
         QVERIFY(window->heroCharacter()->endurance() <= 0);
         QCOMPARE(window->currentOpponent()->endurance(), 10);
         QCOMPARE(AdventureDriver::sheetValue(window, "sb_Endurance"), 0);
-        QCOMPARE(AdventureDriver::shownText(window), QStringLiteral("Vous avez été vaincu et votre aventure s'arrête ici..."));
+        QCOMPARE(AdventureDriver::shownText(window),
+                 QStringLiteral("Vous avez été vaincu et votre aventure s'arrête ici..."));
         QCOMPARE(AdventureDriver::captions(window), QStringList { QStringLiteral("Terminer") });
         QVERIFY(AdventureDriver::press(window, QStringLiteral("Terminer")));
         QVERIFY(!window->isVisible());

@@ -43,8 +43,7 @@ QLabel *helpLabel(QWidget *dialog)
 
 } // namespace
 
-class DiceTest : public QObject
-{
+class DiceTest : public QObject {
     Q_OBJECT
 
 public:
@@ -93,8 +92,9 @@ private Q_SLOTS:
         QVERIFY(answers.allAnswered());
         QVERIFY(helpShown);
         QCOMPARE(faces, 1);
-        QCOMPARE(rerollTexts, (QStringList{"Encore 3 tentative(s)", "Encore 2 tentative(s)", "Encore 1 tentative(s)",
-                                           "Plus de tentatives disponibles", "Plus de tentatives disponibles"}));
+        QCOMPARE(rerollTexts,
+                 (QStringList { "Encore 3 tentative(s)", "Encore 2 tentative(s)", "Encore 1 tentative(s)",
+                                "Plus de tentatives disponibles", "Plus de tentatives disponibles" }));
         QVERIFY(!enabledAtEnd);
         // Four rolls of two draws each; a one-die roll counts only the first of its pair.
         QCOMPARE(total, dice[6]);
@@ -164,7 +164,7 @@ private Q_SLOTS:
     void rollsTheStartingScores()
     {
         const QString path = workspace->writeBook(QStringLiteral("livre.xml"), TestWorkspace::book(""));
-        for (unsigned seed : {1u, 2u, 3u, 99u}) {
+        for (unsigned seed : { 1u, 2u, 3u, 99u }) {
             const QList<int> dice = AdventureDriver::predictDice(seed, 6);
             gameBook *window = AdventureDriver::start(path, seed);
             QCOMPARE(AdventureDriver::sheetValue(window, "sb_maxHabilete"), dice[0] + 6);

@@ -17,7 +17,7 @@ QList<int> cell(gameBook *window, QWidget *widget)
     QGridLayout *grid = AdventureDriver::playGrid(window);
     int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
     grid->getItemPosition(grid->indexOf(widget), &row, &column, &rowSpan, &columnSpan);
-    return {row, column, columnSpan};
+    return { row, column, columnSpan };
 }
 
 QByteArray choices(int count)
@@ -30,8 +30,7 @@ QByteArray choices(int count)
 
 } // namespace
 
-class ParagraphsTest : public QObject
-{
+class ParagraphsTest : public QObject {
     Q_OBJECT
 
 public:
@@ -43,7 +42,8 @@ public:
 private:
     gameBook *open(const QByteArray &paragraphs)
     {
-        return AdventureDriver::start(workspace->writeBook(QStringLiteral("livre.xml"), TestWorkspace::book(paragraphs)));
+        return AdventureDriver::start(
+            workspace->writeBook(QStringLiteral("livre.xml"), TestWorkspace::book(paragraphs)));
     }
 
     TestWorkspace *workspace;
@@ -64,15 +64,15 @@ private Q_SLOTS:
               <Choices><C Value="000">Retour</C></Choices></Attr>)");
         const int endurance = AdventureDriver::sheetValue(window, "sb_maxEndurance") - 3;
         QCOMPARE(AdventureDriver::shownText(window), QStringLiteral("Une salle.   Encore la salle."));
-        QCOMPARE(AdventureDriver::captions(window), (QStringList{"Prendre un repas ?", "Couloir"}));
+        QCOMPARE(AdventureDriver::captions(window), (QStringList { "Prendre un repas ?", "Couloir" }));
         QCOMPARE(window->heroCharacter()->endurance(), endurance);
 
         QVERIFY(AdventureDriver::press(window, QStringLiteral("Couloir")));
         QVERIFY(AdventureDriver::press(window, QStringLiteral("Retour")));
         QCOMPARE(AdventureDriver::shownText(window), QStringLiteral(" Encore la salle."));
-        QCOMPARE(AdventureDriver::captions(window), (QStringList{"Prendre un repas ?", "Couloir"}));
+        QCOMPARE(AdventureDriver::captions(window), (QStringList { "Prendre un repas ?", "Couloir" }));
         QCOMPARE(window->heroCharacter()->endurance(), endurance);
-        QCOMPARE(AdventureDriver::equipmentRows(window), QStringList{"Lanterne"});
+        QCOMPARE(AdventureDriver::equipmentRows(window), QStringList { "Lanterne" });
         QCOMPARE(AdventureDriver::sheetValue(window, "sb_Gold"), 2);
         QCOMPARE(AdventureDriver::sheetValue(window, "sb_Food"), 1);
 
@@ -93,22 +93,23 @@ private Q_SLOTS:
         QTest::addColumn<int>("textSpan");
         const QByteArray luck = "<Luck><Lucky Value=\"a\">Oui</Lucky><Unlucky Value=\"b\">Non</Unlucky></Luck>";
         QTest::newRow("luck beside two choices")
-            << "<Type>L,C</Type>" + luck + choices(2) << QStringList{"Tentez votre chance !", "Choix 1", "Choix 2"}
-            << QList<QList<int>>{{1, 0, 1}, {1, 0, 1}, {1, 1, 1}} << 2;
+            << "<Type>L,C</Type>" + luck + choices(2) << QStringList { "Tentez votre chance !", "Choix 1", "Choix 2" }
+            << QList<QList<int>> { { 1, 0, 1 }, { 1, 0, 1 }, { 1, 1, 1 } } << 2;
         QTest::newRow("five choices")
-            << "<Type>C</Type>" + choices(5) << QStringList{"Choix 1", "Choix 2", "Choix 3", "Choix 4", "Choix 5"}
-            << QList<QList<int>>{{1, 0, 1}, {1, 1, 1}, {1, 2, 1}, {2, 0, 1}, {3, 0, 1}} << 5;
+            << "<Type>C</Type>" + choices(5) << QStringList { "Choix 1", "Choix 2", "Choix 3", "Choix 4", "Choix 5" }
+            << QList<QList<int>> { { 1, 0, 1 }, { 1, 1, 1 }, { 1, 2, 1 }, { 2, 0, 1 }, { 3, 0, 1 } } << 5;
         QTest::newRow("meal, flight, then choices below")
             << QByteArray("<Type>E,F,C</Type><Flee active=\"1\" Round=\"1\" Ref=\"f\"/>") + choices(1)
-            << QStringList{"Prendre un repas ?", "Fuir", "Choix 1"}
-            << QList<QList<int>>{{1, 0, 1}, {2, 0, 1}, {3, 0, 1}} << 1;
+            << QStringList { "Prendre un repas ?", "Fuir", "Choix 1" }
+            << QList<QList<int>> { { 1, 0, 1 }, { 2, 0, 1 }, { 3, 0, 1 } } << 1;
         QTest::newRow("flight not offered at once")
-            << QByteArray("<Type>F,X</Type><Flee active=\"1\" Round=\"2\" Ref=\"f\"/>") << QStringList{"Terminer"}
-            << QList<QList<int>>{{1, 0, 1}} << 1;
+            << QByteArray("<Type>F,X</Type><Flee active=\"1\" Round=\"2\" Ref=\"f\"/>") << QStringList { "Terminer" }
+            << QList<QList<int>> { { 1, 0, 1 } } << 1;
         QTest::newRow("inactive flight") << QByteArray("<Type>F</Type><Flee active=\"0\" Round=\"1\"/>")
-                                         << QStringList{} << QList<QList<int>>{} << 1;
+                                         << QStringList {} << QList<QList<int>> {} << 1;
         QTest::newRow("unknown and spaced codes ignored")
-            << "<Type>C, E,e,,Z</Type>" + choices(1) << QStringList{"Choix 1"} << QList<QList<int>>{{1, 0, 1}} << 1;
+            << "<Type>C, E,e,,Z</Type>" + choices(1) << QStringList { "Choix 1" } << QList<QList<int>> { { 1, 0, 1 } }
+            << 1;
     }
 
     void laysOutButtons()
@@ -127,7 +128,7 @@ private Q_SLOTS:
         }
         QCOMPARE(shown, captions);
         QCOMPARE(placed, cells);
-        QCOMPARE(cell(window, AdventureDriver::textView(window)), (QList<int>{0, 0, textSpan}));
+        QCOMPARE(cell(window, AdventureDriver::textView(window)), (QList<int> { 0, 0, textSpan }));
         if (GameButton *flight = AdventureDriver::button(window, QStringLiteral("Fuir"))) {
             QCOMPARE(flight->objectName(), QStringLiteral("f"));
             QCOMPARE(flight->buttonType(), QStringLiteral("Flee"));
@@ -148,7 +149,7 @@ private Q_SLOTS:
               <Monster><M Name="Gobelin" Habilete="5" Endurance="4"/><M Name="Chef" Habilete="6" Endurance="-3"/></Monster></Attr>)");
         QCOMPARE(AdventureDriver::shownText(window),
                  QStringLiteral("Un ogre.\n--------------------\nNom : Ogre\nHabileté : 7\nEndurance : 9"));
-        QCOMPARE(AdventureDriver::captions(window), (QStringList{"Attaquer Ogre", "Vers les deux"}));
+        QCOMPARE(AdventureDriver::captions(window), (QStringList { "Attaquer Ogre", "Vers les deux" }));
         QCOMPARE(AdventureDriver::button(window, QStringLiteral("Attaquer Ogre"))->buttonType(),
                  QStringLiteral("Attack"));
 
@@ -187,7 +188,7 @@ private Q_SLOTS:
         QTextEdit *view = AdventureDriver::textView(window);
         QCOMPARE(view->toPlainText(), QStringLiteral("Gras et normal"));
         QVERIFY(view->toHtml().contains(QStringLiteral("font-weight:600")));
-        QCOMPARE(AdventureDriver::captions(window), (QStringList{"Nulle part", ""}));
+        QCOMPARE(AdventureDriver::captions(window), (QStringList { "Nulle part", "" }));
 
         QVERIFY(AdventureDriver::press(window, QStringLiteral("Nulle part")));
         QCOMPARE(AdventureDriver::shownText(window), QString());

@@ -19,6 +19,11 @@ void ModalAnswers::thenFor(const QByteArray &className, const Answer &answer)
     answers.append(qMakePair(className, answer));
 }
 
+void ModalAnswers::alwaysFor(const QByteArray &className, const Answer &answer)
+{
+    standingAnswers.append(qMakePair(className, answer));
+}
+
 void ModalAnswers::acceptMessageBox(QString *title, QString *text)
 {
     then<QMessageBox>([title, text](QMessageBox *box) {
@@ -72,9 +77,21 @@ void ModalAnswers::poll()
         return;
     }
     QWidget *modal = QApplication::activeModalWidget();
-    if (!modal || answers.isEmpty() || !modal->inherits(answers.first().first.constData()))
+    if (!modal)
         return;
-    const Answer answer = answers.takeFirst().second;
+    Answer answer;
+    if (!answers.isEmpty() && modal->inherits(answers.first().first.constData())) {
+        answer = answers.takeFirst().second;
+    } else {
+        for (const auto &standing : qAsConst(standingAnswers)) {
+            if (modal->inherits(standing.first.constData())) {
+                answer = standing.second;
+                break;
+            }
+        }
+    }
+    if (!answer)
+        return;
     quietPolls = 2;
     answer(modal);
 }

@@ -31,6 +31,8 @@ public:
                 [answer](QWidget *dialog) { answer(qobject_cast<Dialog *>(dialog)); });
     }
     void thenFor(const QByteArray &className, const Answer &answer);
+    // Answers every dialog of that class for which no queued answer is waiting.
+    void alwaysFor(const QByteArray &className, const Answer &answer);
     // Presses OK on the next message box, keeping its title and text.
     void acceptMessageBox(QString *title = nullptr, QString *text = nullptr);
     // Accepts the next dice dialog as it is, keeping the total it shows.
@@ -50,6 +52,7 @@ private:
     QElapsedTimer clock;
     int timeLimit;
     QList<QPair<QByteArray, Answer>> answers;
+    QList<QPair<QByteArray, Answer>> standingAnswers;
     int quietPolls = 0;
     bool expired = false;
 };

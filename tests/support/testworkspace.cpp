@@ -11,7 +11,7 @@ TestWorkspace::TestWorkspace()
     root.mkpath(QStringLiteral("images"));
     for (int face = 1; face <= 6; ++face) {
         const QString name = QStringLiteral("images/De-%1.png").arg(face);
-        QFile::copy(QStringLiteral(VALDORIEL_SOURCE_DIR "/") + name, root.filePath(name));
+        QFile::copy(repositoryFile(name), root.filePath(name));
     }
     QDir::setCurrent(directory.path());
 }
@@ -40,6 +40,11 @@ void TestWorkspace::clearBooks() const
 QString TestWorkspace::bookFolder() const
 {
     return directory.path() + QStringLiteral("/Add-on");
+}
+
+QString TestWorkspace::repositoryFile(const QString &relativePath)
+{
+    return QStringLiteral(VALDORIEL_SOURCE_DIR "/") + relativePath;
 }
 
 QByteArray TestWorkspace::book(const QByteArray &paragraphs, const QByteArray &title)

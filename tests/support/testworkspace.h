@@ -18,6 +18,8 @@ public:
     void clearBooks() const;
     QString bookFolder() const;
 
+    // A file of the repository, such as a bundled book.
+    static QString repositoryFile(const QString &relativePath);
     // A well-formed book around `paragraphs` (Attr elements written by the test).
     static QByteArray book(const QByteArray &paragraphs, const QByteArray &title = "Livre d'essai");
 
