@@ -141,8 +141,13 @@ void gameBook::handleObjects()
 void gameBook::clearParagraphWidgets()
 {
     // Deferred: this runs inside the click of one of these buttons, which is read afterwards.
-    while (!paragraphWidgets.isEmpty())
-        paragraphWidgets.takeFirst()->deleteLater();
+    // Hidden at once, so that a dialog opened next (a fight) shows over an empty play area
+    // rather than over buttons that are already gone.
+    while (!paragraphWidgets.isEmpty()) {
+        QWidget *widget = paragraphWidgets.takeFirst();
+        widget->hide();
+        widget->deleteLater();
+    }
 }
 
 void gameBook::describeMonster(const Monster &monster, QTextEdit *view)
