@@ -23,6 +23,9 @@ void gameBook::clickedButton()
     if (!button)
         return;
     const QString type = button->buttonType();
+    // Every rule but a plain choice uses the hero's scores, which exist once rolled.
+    if (!hero && type != QLatin1String("Choice"))
+        return;
     if (type == QLatin1String("Eat"))
         takeMeal(button);
     else if (type == QLatin1String("Luck"))

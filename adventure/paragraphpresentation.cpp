@@ -114,6 +114,8 @@ GameButton *gameBook::makeButton(const QString &caption, const QString &type)
 
 void gameBook::applyBonus()
 {
+    if (!hero)
+        return; // no scores rolled yet: nothing to change
     hero->changeHabilete(currentParagraph.bonusHabilete);
     hero->changeEndurance(currentParagraph.bonusEndurance);
     hero->changeChance(currentParagraph.bonusChance);
