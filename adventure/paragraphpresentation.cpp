@@ -15,6 +15,7 @@
 namespace {
 
 const QChar sectionSign(0x00A7);
+constexpr int maximumTextSpan = 100;
 
 // Before the first "§" is read on the first visit only.
 QString visibleText(const QString &text, bool visited)
@@ -36,6 +37,9 @@ void gameBook::showParagraph(const QString &id)
     visitedParagraphs += id + QLatin1Char(',');
 
     currentParagraph = paragraphs.value(id);
+    // Widgets placed in a visible play area are laid out and repainted one by one, a cost
+    // that grows with the square of their number; built hidden, they are laid out once.
+    ui->gridLayoutWidget_5->hide();
 
     textView = new QTextEdit;
     textView->setFont(harringtonFont(14));
@@ -87,8 +91,12 @@ void gameBook::showParagraph(const QString &id)
         }
     }
 
-    ui->grid_Game->addWidget(textView, 0, 0, 1, span);
+    // The text spans one column per choice, though only the first three hold buttons.
+    // Past a hundred the extra columns add nothing to see but make the grid's layout cost
+    // grow with the square of the number of choices.
+    ui->grid_Game->addWidget(textView, 0, 0, 1, qMin(span, maximumTextSpan));
     paragraphWidgets.append(textView);
+    ui->gridLayoutWidget_5->show();
 }
 
 // Creates a wired button, places it and files it with the paragraph's widgets.
@@ -144,12 +152,14 @@ void gameBook::clearParagraphWidgets()
 {
     // Deferred: this runs inside the click of one of these buttons, which is read afterwards.
     // Hidden at once, so that a dialog opened next (a fight) shows over an empty play area
-    // rather than over buttons that are already gone.
+    // rather than over buttons that are already gone; hidden together, as they are shown.
+    ui->gridLayoutWidget_5->hide();
     while (!paragraphWidgets.isEmpty()) {
         QWidget *widget = paragraphWidgets.takeFirst();
         widget->hide();
         widget->deleteLater();
     }
+    ui->gridLayoutWidget_5->show();
 }
 
 void gameBook::describeMonster(const Monster &monster, QTextEdit *view)

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -101,10 +102,16 @@ void Ui_gameBook::setupUi(QMainWindow *window)
 
     centralWidget = named(new QWidget(window), "centralWidget");
 
-    gridLayoutWidget_5 = named(new QWidget(centralWidget), "gridLayoutWidget_5");
-    gridLayoutWidget_5->setGeometry(0, 3, 351, 441);
+    // The play area fills its place and scrolls only when a paragraph offers more buttons
+    // than fit; squeezing them in instead would make them unreadable and the layout slow.
+    playArea = named(new QScrollArea(centralWidget), "playArea");
+    playArea->setGeometry(0, 3, 351, 441);
+    playArea->setFrameShape(QFrame::NoFrame);
+    playArea->setWidgetResizable(true);
+    gridLayoutWidget_5 = named(new QWidget, "gridLayoutWidget_5");
     grid_Game = named(new QGridLayout(gridLayoutWidget_5), "grid_Game");
     grid_Game->setContentsMargins(0, 0, 0, 0);
+    playArea->setWidget(gridLayoutWidget_5);
 
     separator = named(new QFrame(centralWidget), "separator");
     separator->setGeometry(351, 3, 6, 441);

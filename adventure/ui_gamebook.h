@@ -8,6 +8,7 @@ class QLabel;
 class QListWidget;
 class QMainWindow;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QWidget;
 
@@ -16,6 +17,7 @@ class QWidget;
 class Ui_gameBook {
 public:
     QWidget *centralWidget;
+    QScrollArea *playArea;
     QWidget *gridLayoutWidget_5;
     QGridLayout *grid_Game;
     QFrame *separator;

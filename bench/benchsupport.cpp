@@ -26,14 +26,7 @@ qint64 statusKilobytes(const QByteArray &field)
     return 0;
 }
 
-} // namespace
-
-void useOffscreenPlatform()
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-}
-
+// This process's resident memory now and at its peak, in bytes.
 qint64 residentBytes()
 {
     return statusKilobytes("VmRSS:") * 1024;
@@ -42,6 +35,14 @@ qint64 residentBytes()
 qint64 peakResidentBytes()
 {
     return statusKilobytes("VmHWM:") * 1024;
+}
+
+} // namespace
+
+void useOffscreenPlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 QString sizeText(qint64 bytes)
@@ -73,10 +74,13 @@ Measure::Measure()
 QString Measure::summary() const
 {
     const qint64 elapsed = clock.elapsed();
-    return QStringLiteral("%1 ms, peak RSS +%2, kept +%3")
+    const qint64 kept = residentBytes() - startResident;
+    // The kernel may note the peak a few pages late: it is never below the start.
+    return QStringLiteral("%1 ms, peak RSS +%2, kept %3%4")
         .arg(elapsed)
-        .arg(sizeText(peakResidentBytes() - startResident))
-        .arg(sizeText(residentBytes() - startResident));
+        .arg(sizeText(qMax<qint64>(peakResidentBytes() - startResident, 0)))
+        .arg(QLatin1Char(kept < 0 ? '-' : '+'))
+        .arg(sizeText(qAbs(kept)));
 }
 
 void rollHero(gameBook *window)

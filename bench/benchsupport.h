@@ -9,10 +9,6 @@ class gameBook;
 // Shown offscreen unless the caller chose a platform; call before building the application.
 void useOffscreenPlatform();
 
-// This process's resident memory now and at its peak, in bytes, from /proc/self/status.
-qint64 residentBytes();
-qint64 peakResidentBytes();
-
 // "54.2 MB", "1.2 GB", ...
 QString sizeText(qint64 bytes);
 

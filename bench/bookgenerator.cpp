@@ -42,12 +42,12 @@ QByteArray body(int number, int next, int other)
     case 0:
         return "<Type>O,C</Type>" + objects() + choices;
     case 3:
-        return "<Type>A,F</Type><Monster Type=\"1\"><Enemy Name=\"Loup noir\" Habilete=\"7\" Endurance=\"6\" Value=\""
-            + idBytes(next) + "\"/></Monster><Flee active=\"1\" Penality=\"1\" Round=\"1\" Ref=\"" + idBytes(other)
-            + "\"/>";
+        return "<Type>A,F</Type><Monster Type=\"1\"><Enemy Name=\"Loup noir\" Habilete=\"7\" Endurance=\"6\" Value=\"" +
+            idBytes(next) + "\"/></Monster><Flee active=\"1\" Penality=\"1\" Round=\"1\" Ref=\"" + idBytes(other) +
+            "\"/>";
     case 5:
-        return "<Type>L</Type><Luck active=\"1\"><Lucky Value=\"" + idBytes(next)
-            + "\">Vous passez.</Lucky><Unlucky Value=\"" + idBytes(other) + "\">Vous tombez.</Unlucky></Luck>";
+        return "<Type>L</Type><Luck active=\"1\"><Lucky Value=\"" + idBytes(next) +
+            "\">Vous passez.</Lucky><Unlucky Value=\"" + idBytes(other) + "\">Vous tombez.</Unlucky></Luck>";
     case 7:
         return "<Type>B,E,C</Type><Bonus active=\"1\" Habilete=\"0\" Endurance=\"1\" Chance=\"0\"/>" + choices;
     default:
@@ -60,6 +60,22 @@ QByteArray body(int number, int next, int other)
 QString paragraphId(int number)
 {
     return QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0'));
+}
+
+bool writeFilledFile(const QString &path, const QByteArray &head, const QByteArray &unit, qint64 fillerBytes,
+                     const QByteArray &tail)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(head) != head.size())
+        return false;
+    QByteArray block;
+    while (block.size() < (8 << 20))
+        block += unit;
+    for (qint64 left = fillerBytes; left > 0; left -= block.size()) {
+        if (file.write(block.constData(), qMin<qint64>(left, block.size())) < 0)
+            return false;
+    }
+    return file.write(tail) == tail.size();
 }
 
 qint64 writeBook(const QString &path, const BookShape &shape)

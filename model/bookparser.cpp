@@ -144,8 +144,8 @@ bool BookParser::openBook(QFile *file)
 
 bool BookParser::readDocument(QFile *file, QDomDocument *document)
 {
-    const bool shallowEnough = nestingWithinLimit(file);
-    if (!shallowEnough || !file->reset() || !document->setContent(file)) {
+    const bool parsable = withinLimits(file);
+    if (!parsable || !file->reset() || !document->setContent(file)) {
         document->clear();
         return false;
     }
@@ -160,18 +160,33 @@ void BookParser::parseParagraphs(const QDomElement &rootElement, QMap<QString, P
         paragraphs->insert(attr.attribute(QStringLiteral("id")), readParagraph(attr));
 }
 
-// A cheap, iterative pre-pass: only the depth is judged here; every other question of
-// well-formedness is left to the DOM parser so that both agree on what a book is.
-bool BookParser::nestingWithinLimit(QFile *file)
+// A cheap, iterative pre-pass that the DOM parser could not survive without: only depth
+// and size are judged here; every other question of well-formedness is left to the DOM
+// parser, so that both agree on what a book is.
+bool BookParser::withinLimits(QFile *file)
 {
     QXmlStreamReader reader(file);
     int depth = 0;
+    qint64 nodes = 0;
     while (!reader.atEnd() && !reader.hasError()) {
-        const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::StartElement && ++depth > maximumDepth)
-            return false;
-        if (token == QXmlStreamReader::EndElement)
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (++depth > maximumDepth)
+                return false;
+            nodes += 1 + reader.attributes().size();
+            break;
+        case QXmlStreamReader::EndElement:
             --depth;
+            break;
+        case QXmlStreamReader::Characters:
+            nodes += reader.isWhitespace() ? 0 : 1; // the DOM drops blank text between elements
+            break;
+        default:
+            ++nodes;
+            break;
+        }
+        if (nodes > maximumNodes)
+            return false;
     }
     return true;
 }

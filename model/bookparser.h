@@ -17,20 +17,24 @@ public:
     // Deeper files are refused as not well-formed: the DOM parser recurses once per level
     // and would exhaust the stack long before the file ends.
     static constexpr int maximumDepth = 256;
-    // Larger files are refused as unreadable: their DOM would take many times their size.
-    static constexpr qint64 maximumFileSize = 256 * 1024 * 1024;
+    // Files with more nodes (elements, attributes, texts) are refused as not well-formed:
+    // each node costs the DOM some 200 bytes, so this bounds its memory near 1 GB while
+    // leaving room for books of over 100,000 paragraphs.
+    static constexpr qint64 maximumNodes = 5000000;
+    // Larger files are refused as unreadable: the DOM holds their text twice over.
+    static constexpr qint64 maximumFileSize = 128 * 1024 * 1024;
 
     // Opens a book read-only in text mode. Refuses what is not a regular file (a folder, a
     // pipe that would block) and what is too large to parse.
     static bool openBook(QFile *file);
-    // Parses the open file into the document. False when the file is not well-formed XML
-    // or is nested too deep; the document is then empty.
+    // Parses the open file into the document. False when the file is not well-formed XML,
+    // is nested too deep or holds too many nodes; the document is then empty.
     static bool readDocument(QFile *file, QDomDocument *document);
     // Fills `paragraphs` from the `Attr` children of the document element.
     static void parseParagraphs(const QDomElement &rootElement, QMap<QString, Paragraph> *paragraphs);
 
 private:
-    static bool nestingWithinLimit(QFile *file);
+    static bool withinLimits(QFile *file);
 };
 
 #endif // BOOKPARSER_H
