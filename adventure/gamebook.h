@@ -60,6 +60,8 @@ private:
     // Paragraph presentation.
     void applyBonus();
     void handleObjects();
+    void presentMonsters(int *row, int column);
+    int placeChoices(int *row, int *column);
     GameButton *makeButton(const QString &caption, const QString &type);
     GameButton *placeButton(const QString &caption, const QString &type, int row, int column);
 

@@ -58,37 +58,16 @@ void gameBook::showParagraph(const QString &id)
             handleObjects();
         if (code == QLatin1String("L"))
             placeButton(tr("Tentez votre chance !"), QStringLiteral("Luck"), row, column);
-        if (code == QLatin1String("A") && !currentParagraph.monsters.isEmpty()) {
-            const int monsterCount = currentParagraph.monsters.size();
-            for (int number = 1; number <= monsterCount; ++number) {
-                currentMonster = currentParagraph.monsters.value(subMapKey('M', number));
-                describeMonster(currentMonster, textView);
-            }
-            if (monsterCount == 1)
-                placeButton(tr("Attaquer ") + currentMonster.name, QStringLiteral("Attack"), row++, column);
-        }
+        if (code == QLatin1String("A"))
+            presentMonsters(&row, column);
         if (code == QLatin1String("F") && currentParagraph.fleeActive && currentParagraph.fleeRound == 1) {
             GameButton *button = placeButton(tr("Fuir"), QStringLiteral("Flee"), row++, column);
             button->setObjectName(currentParagraph.fleeRef);
         }
-        if (code == QLatin1String("C")) {
-            span = currentParagraph.choices.size();
-            for (int number = 1; number <= span; ++number) {
-                const Choice choice = currentParagraph.choices.value(subMapKey('C', number));
-                // The first three choices stand side by side; each further one has a row of its own.
-                if (number <= 3) {
-                    column = number - 1;
-                } else {
-                    ++row;
-                    column = 0;
-                }
-                GameButton *button = placeButton(choice.text, QStringLiteral("Choice"), row, column);
-                button->setObjectName(choice.target);
-            }
-        }
-        if (code == QLatin1String("X") || code == QLatin1String("V")) {
+        if (code == QLatin1String("C"))
+            span = placeChoices(&row, &column);
+        if (code == QLatin1String("X") || code == QLatin1String("V"))
             placeButton(tr("Terminer"), QString(), row, column);
-        }
     }
 
     // The text spans one column per choice, though only the first three hold buttons.
@@ -97,6 +76,39 @@ void gameBook::showParagraph(const QString &id)
     ui->grid_Game->addWidget(textView, 0, 0, 1, qMin(span, maximumTextSpan));
     paragraphWidgets.append(textView);
     ui->gridLayoutWidget_5->show();
+}
+
+// Describes every monster under the text; a lone monster can be attacked.
+void gameBook::presentMonsters(int *row, int column)
+{
+    const int monsterCount = currentParagraph.monsters.size();
+    if (monsterCount == 0)
+        return;
+    for (int number = 1; number <= monsterCount; ++number) {
+        currentMonster = currentParagraph.monsters.value(subMapKey('M', number));
+        describeMonster(currentMonster, textView);
+    }
+    if (monsterCount == 1)
+        placeButton(tr("Attaquer ") + currentMonster.name, QStringLiteral("Attack"), (*row)++, column);
+}
+
+// The first three choices stand side by side; each further one has a row of its own.
+// Returns the number of choices, the columns the text spans.
+int gameBook::placeChoices(int *row, int *column)
+{
+    const int choiceCount = currentParagraph.choices.size();
+    for (int number = 1; number <= choiceCount; ++number) {
+        const Choice choice = currentParagraph.choices.value(subMapKey('C', number));
+        if (number <= 3) {
+            *column = number - 1;
+        } else {
+            ++*row;
+            *column = 0;
+        }
+        GameButton *button = placeButton(choice.text, QStringLiteral("Choice"), *row, *column);
+        button->setObjectName(choice.target);
+    }
+    return choiceCount;
 }
 
 // Creates a wired button, places it and files it with the paragraph's widgets.
