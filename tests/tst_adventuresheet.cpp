@@ -93,10 +93,10 @@ private Q_SLOTS:
     void refreshesOnlyTheCurrentScores()
     {
         // Start with 5 gold and 3 provisions, then push every current score down a known step.
-        const QString path = workspace->writeBook(QStringLiteral("livre.xml"), TestWorkspace::book(R"(
+        const QString path = workspace->writeParagraphs(R"(
             <Attr id="000"><Type>O,B</Type>
               <Objects><O><Gold Value="5"/><Food Value="3"/></O></Objects>
-              <Bonus Habilete="-1" Endurance="-2" Chance="-3"/></Attr>)"));
+              <Bonus Habilete="-1" Endurance="-2" Chance="-3"/></Attr>)");
         gameBook *window = AdventureDriver::start(path, 4);
         const Character *hero = window->heroCharacter();
         QCOMPARE(AdventureDriver::sheetValue(window, "sb_Habilete"), hero->habilete());
@@ -118,7 +118,7 @@ private Q_SLOTS:
 
     void boundsGoldProvisionsAndScores()
     {
-        const QString path = workspace->writeBook(QStringLiteral("livre.xml"), TestWorkspace::book(R"(
+        const QString path = workspace->writeParagraphs(R"(
             <Attr id="000"><Type>O,B,C</Type>
               <Objects><O><Gold Value="98"/><Food Value="-1"/></O><O><Gold Value="5"/></O></Objects>
               <Bonus Habilete="2147483647" Endurance="-2147483648" Chance="-2147483648"/>
@@ -126,7 +126,7 @@ private Q_SLOTS:
             <Attr id="001"><Type>O,B</Type>
               <Objects><O><Gold Value="2147483647"/><Food Value="2147483647"/></O>
                        <O><Gold Value="2147483647"/><Food Value="-2147483648"/></O></Objects>
-              <Bonus Endurance="-2147483648" Chance="2147483647"/></Attr>)"));
+              <Bonus Endurance="-2147483648" Chance="2147483647"/></Attr>)");
         gameBook *window = AdventureDriver::start(path, 6);
         const int startingHabilete = AdventureDriver::sheetValue(window, "sb_maxHabilete");
         QCOMPARE(AdventureDriver::sheetValue(window, "sb_Gold"), 99);

@@ -17,11 +17,6 @@ public:
     }
 
 private:
-    QString write(const QByteArray &paragraphs)
-    {
-        return workspace->writeBook(QStringLiteral("livre.xml"), TestWorkspace::book(paragraphs));
-    }
-
     TestWorkspace *workspace;
 
 private Q_SLOTS:
@@ -29,7 +24,7 @@ private Q_SLOTS:
 
     void takesMeals()
     {
-        gameBook *window = AdventureDriver::start(write(R"(
+        gameBook *window = AdventureDriver::start(workspace->writeParagraphs(R"(
             <Attr id="000"><Text>Une auberge.</Text><Type>O,E,C</Type>
               <Objects><O><Food Value="3"/></O></Objects><Choices><C Value="001">Sortir</C></Choices></Attr>
             <Attr id="001"><Text>Un piège.</Text><Type>B,E,C</Type><Bonus Endurance="-5"/>
@@ -73,15 +68,16 @@ private Q_SLOTS:
         const int roll = dice[6] + dice[7];
         const int chanceBefore = roll + margin;
         const QByteArray penalty = QByteArray::number(chanceBefore - (dice[4] + 6));
-        gameBook *window = AdventureDriver::start(write("<Attr id=\"000\"><Text>Un pont.</Text><Type>B,L</Type>"
-                                                        "<Bonus Chance=\"" +
-                                                        penalty +
-                                                        "\"/><Luck>"
-                                                        "<Lucky Value=\"100\">Le pont tient.</Lucky>"
-                                                        "<Unlucky Value=\"200\">Le pont cède.</Unlucky></Luck></Attr>"
-                                                        "<Attr id=\"100\"><Text>Sauf</Text></Attr>"
-                                                        "<Attr id=\"200\"><Text>Dans l'eau</Text></Attr>"),
-                                                  seed);
+        gameBook *window = AdventureDriver::start(
+            workspace->writeParagraphs("<Attr id=\"000\"><Text>Un pont.</Text><Type>B,L</Type>"
+                                       "<Bonus Chance=\"" +
+                                       penalty +
+                                       "\"/><Luck>"
+                                       "<Lucky Value=\"100\">Le pont tient.</Lucky>"
+                                       "<Unlucky Value=\"200\">Le pont cède.</Unlucky></Luck></Attr>"
+                                       "<Attr id=\"100\"><Text>Sauf</Text></Attr>"
+                                       "<Attr id=\"200\"><Text>Dans l'eau</Text></Attr>"),
+            seed);
         QCOMPARE(window->heroCharacter()->chance(), chanceBefore);
 
         ModalAnswers answers;
@@ -107,14 +103,14 @@ private Q_SLOTS:
         const QList<int> dice = AdventureDriver::predictDice(3, 6);
         const int startingEndurance = dice[2] + dice[3] + 12;
         const QByteArray penalty = QByteArray::number(1 - startingEndurance);
-        gameBook *window =
-            AdventureDriver::start(write("<Attr id=\"000\"><Text>Un loup.</Text><Type>B,F</Type>"
-                                         "<Bonus Endurance=\"" +
-                                         penalty +
-                                         "\"/>"
-                                         "<Flee active=\"1\" Penality=\"0\" Round=\"1\" Ref=\"300\"/></Attr>"
-                                         "<Attr id=\"300\"><Text>Loin du loup.</Text></Attr>"),
-                                   3);
+        gameBook *window = AdventureDriver::start(
+            workspace->writeParagraphs("<Attr id=\"000\"><Text>Un loup.</Text><Type>B,F</Type>"
+                                       "<Bonus Endurance=\"" +
+                                       penalty +
+                                       "\"/>"
+                                       "<Flee active=\"1\" Penality=\"0\" Round=\"1\" Ref=\"300\"/></Attr>"
+                                       "<Attr id=\"300\"><Text>Loin du loup.</Text></Attr>"),
+            3);
         QCOMPARE(window->heroCharacter()->endurance(), 1);
         QVERIFY(AdventureDriver::press(window, QStringLiteral("Fuir")));
         QCOMPARE(window->heroCharacter()->endurance(), -1);

@@ -81,8 +81,8 @@ private:
     // An adventure on these paragraphs, in which beating a monster leads to "Victoire".
     gameBook *start(const QByteArray &paragraphs)
     {
-        const QByteArray book = TestWorkspace::book(paragraphs + "<Attr id=\"010\"><Text>Victoire</Text></Attr>");
-        return AdventureDriver::start(workspace->writeBook(QStringLiteral("combat.xml"), book));
+        return AdventureDriver::start(
+            workspace->writeParagraphs(paragraphs + "<Attr id=\"010\"><Text>Victoire</Text></Attr>"));
     }
 
     // Presses `caption` in the play area, then each of `presses` in the combat dialog (an empty one

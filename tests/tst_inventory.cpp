@@ -78,8 +78,7 @@ public:
 private:
     gameBook *start(const QByteArray &paragraphs)
     {
-        return AdventureDriver::start(
-            workspace->writeBook(QStringLiteral("objets.xml"), TestWorkspace::book(paragraphs)));
+        return AdventureDriver::start(workspace->writeParagraphs(paragraphs));
     }
 
     TestWorkspace *workspace;

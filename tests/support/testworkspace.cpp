@@ -30,6 +30,11 @@ QString TestWorkspace::writeBook(const QString &fileName, const QByteArray &cont
     return path;
 }
 
+QString TestWorkspace::writeParagraphs(const QByteArray &paragraphs) const
+{
+    return writeBook(QStringLiteral("livre.xml"), book(paragraphs));
+}
+
 void TestWorkspace::clearBooks() const
 {
     QDir folder(bookFolder());

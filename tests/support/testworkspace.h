@@ -14,6 +14,8 @@ public:
 
     // Writes Add-on/<fileName> and returns its path.
     QString writeBook(const QString &fileName, const QByteArray &content) const;
+    // Writes Add-on/livre.xml, a well-formed book around `paragraphs`, and returns its path.
+    QString writeParagraphs(const QByteArray &paragraphs) const;
     // Empties Add-on/ so that each case scans only its own books.
     void clearBooks() const;
     QString bookFolder() const;
