@@ -69,10 +69,8 @@ int main(int argc, char *argv[])
     useOffscreenPlatform();
     QApplication application(argc, argv);
     QTemporaryDir workspace;
-    if (!workspace.isValid()) {
-        report(QStringLiteral("no temporary folder: nothing measured"));
+    if (!workspaceReady(workspace))
         return 1;
-    }
     const auto nothing = [](const QString &) { return true; };
     // The first window pays Qt's one-time start-up (fonts, pictures); the second is the
     // baseline of the window alone.

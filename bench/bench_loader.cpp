@@ -35,10 +35,8 @@ int main(int argc, char *argv[])
     useOffscreenPlatform();
     QApplication application(argc, argv);
     QTemporaryDir workspace;
-    if (!workspace.isValid()) {
-        report(QStringLiteral("no temporary folder: nothing measured"));
+    if (!workspaceReady(workspace))
         return 1;
-    }
     const QString path = workspace.filePath(QStringLiteral("livre.xml"));
     for (int paragraphCount : { 1000, 10000, 100000 }) {
         BookShape shape;

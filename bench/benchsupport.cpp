@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -104,4 +105,11 @@ void report(const QString &line)
 {
     std::printf("%s\n", qUtf8Printable(line));
     std::fflush(stdout);
+}
+
+bool workspaceReady(const QTemporaryDir &workspace)
+{
+    if (!workspace.isValid())
+        report(QStringLiteral("no temporary folder: nothing measured"));
+    return workspace.isValid();
 }

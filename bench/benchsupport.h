@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QString>
 
+class QTemporaryDir;
 class gameBook;
 
 // Shown offscreen unless the caller chose a platform; call before building the application.
@@ -34,5 +35,8 @@ void deleteDeferred();
 
 // Prints one figure line at once.
 void report(const QString &line);
+
+// True when the temporary folder the benchmark works in exists; says so otherwise.
+bool workspaceReady(const QTemporaryDir &workspace);
 
 #endif // BENCHSUPPORT_H
