@@ -53,6 +53,26 @@ class Paragraph:
         }
         return [code for code, present in needs.items() if self.has(code) and not present]
 
+    def sharedCells(self):
+        """Cells of the play area where the player stacks two buttons, hiding one."""
+        cells = []
+        row, column = 1, 0
+        for code in self.codes:
+            if code == "E" or (code == "A" and len(self.monsters) == 1) or \
+                    (code == "F" and self.fleeActive and self.fleeRound == 1):
+                cells.append((row, column))
+                row += 1
+            elif code in ("L", "X", "V"):
+                cells.append((row, column))
+            elif code == "C":
+                for position in range(1, len(self.choices) + 1):
+                    if position <= 3:
+                        column = position - 1
+                    else:
+                        row, column = row + 1, 0
+                    cells.append((row, column))
+        return sorted({cell for cell in cells if cells.count(cell) > 1})
+
     def exits(self):
         """Targets the reader can actually reach by a button of this paragraph."""
         targets = []
@@ -103,6 +123,8 @@ def check(path):
         for target in paragraph.allTargets():
             if target not in paragraphs:
                 problems.append(f"{identifier}: target {target!r} is not defined")
+        for row, column in paragraph.sharedCells():
+            problems.append(f"{identifier}: two buttons share row {row}, column {column}; reorder its type codes")
         if not paragraph.exits() and not paragraph.isEnding():
             problems.append(f"{identifier}: no button leads on and it is no ending")
 
