@@ -1,11 +1,10 @@
 #include "gamebook.h"
 
+#include "adventure.h"
 #include "attack.h"
 #include "bookparser.h"
-#include "character.h"
-#include "combatitem.h"
-#include "fleerule.h"
-#include "opponent.h"
+#include "dialoginput.h"
+#include "randomdice.h"
 #include "stat.h"
 #include "ui_gamebook.h"
 
@@ -18,12 +17,13 @@
 gameBook::gameBook(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui_gameBook)
+    , game(std::make_unique<Adventure>(&RandomDice::shared()))
+    , input(std::make_unique<DialogInput>())
 {
     ui->setupUi(this);
     for (QSpinBox *box : { ui->sb_Chance, ui->sb_Endurance, ui->sb_Habilete, ui->sb_maxChance, ui->sb_maxEndurance,
                            ui->sb_maxHabilete })
         box->setValue(0);
-    visitedParagraphs = QString();
     attackDialog = new Attack;
     ui->listEquipments->clear();
 }
@@ -31,11 +31,6 @@ gameBook::gameBook(QWidget *parent)
 gameBook::~gameBook()
 {
     delete ui;
-    delete hero;
-    delete opponent;
-    delete habilete;
-    delete endurance;
-    delete chance;
     delete textView;
     delete attackDialog;
 }
@@ -61,43 +56,72 @@ void gameBook::loadGameBook()
     }
     gameFile.close();
     rootElement = document.documentElement();
-    parseParagraphs();
+    QMap<QString, Paragraph> paragraphs;
+    BookParser::parseParagraphs(rootElement, &paragraphs);
+    game->setParagraphs(paragraphs);
     showParagraph(QStringLiteral("000"));
 }
 
-void gameBook::parseParagraphs()
+void gameBook::rollStartingScores()
 {
-    BookParser::parseParagraphs(rootElement, &paragraphs);
+    game->rollStartingScores(*input);
+    ui->sb_maxHabilete->setValue(game->habilete()->initial());
+    ui->sb_maxEndurance->setValue(game->endurance()->initial());
+    ui->sb_maxChance->setValue(game->chance()->initial());
+    refreshScores();
 }
 
 void gameBook::refreshScores()
 {
-    ui->sb_Chance->setValue(hero->chance());
-    ui->sb_Endurance->setValue(hero->endurance());
-    ui->sb_Habilete->setValue(hero->habilete());
+    if (!game->hero())
+        return;
+    ui->sb_Chance->setValue(game->chance()->current());
+    ui->sb_Endurance->setValue(game->endurance()->current());
+    ui->sb_Habilete->setValue(game->habilete()->current());
+}
+
+// The sheet is a copy of the game: scores, gold, provisions and the carried objects' rows.
+void gameBook::refreshSheet()
+{
+    refreshScores();
+    ui->sb_Gold->setValue(game->gold());
+    ui->sb_Food->setValue(game->provisions());
+    const QStringList &rows = game->inventory().rows();
+    QStringList shown;
+    for (int row = 0; row < ui->listEquipments->count(); ++row)
+        shown.append(ui->listEquipments->item(row)->text());
+    if (shown != rows) {
+        ui->listEquipments->clear();
+        ui->listEquipments->addItems(rows);
+    }
+}
+
+const Adventure &gameBook::adventure() const
+{
+    return *game;
 }
 
 const QMap<QString, Paragraph> &gameBook::bookParagraphs() const
 {
-    return paragraphs;
+    return game->paragraphs();
 }
 
 const QMap<QString, GameObject> &gameBook::carriedObjects() const
 {
-    return inventory;
+    return game->inventory().records();
 }
 
 const QString &gameBook::visitedParagraphList() const
 {
-    return visitedParagraphs;
+    return game->visitedParagraphs();
 }
 
 const Character *gameBook::heroCharacter() const
 {
-    return hero;
+    return game->hero();
 }
 
 const Opponent *gameBook::currentOpponent() const
 {
-    return opponent;
+    return game->opponent();
 }

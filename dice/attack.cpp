@@ -1,13 +1,9 @@
 #include "attack.h"
 
 #include "character.h"
-#include "combatitem.h"
 #include "dieface.h"
-#include "fleerule.h"
 #include "gamebutton.h"
 #include "opponent.h"
-#include "rolldice.h"
-#include "saturatedsum.h"
 #include "ui_attack.h"
 
 #include <QGridLayout>
@@ -34,31 +30,26 @@ Attack::~Attack()
     delete attackButton;
 }
 
-void Attack::setupFight(Character *hero, Opponent *opponent, CombatItem *weapon, CombatItem *armour, FleeRule *fleeRule)
+void Attack::setupFight(Fight *fight)
 {
-    this->hero = hero;
-    this->opponent = opponent;
-    this->weapon = weapon;
-    this->armour = armour;
-    this->fleeRule = fleeRule;
-    bonus = saturatedSum(weapon->habileteBonus(), armour->habileteBonus());
+    this->fight = fight;
     showBonus();
-    ui->sb_EnduranceMonster->setValue(opponent->endurance());
-    ui->sb_HabileteMonster->setValue(opponent->habilete());
-    ui->sb_EndurancePerso->setValue(hero->endurance());
-    ui->sb_HabiletePerso->setValue(hero->habilete());
-    fled = false;
+    ui->sb_EnduranceMonster->setValue(fight->opponent()->endurance());
+    ui->sb_HabileteMonster->setValue(fight->opponent()->habilete());
+    ui->sb_EndurancePerso->setValue(fight->hero()->endurance());
+    ui->sb_HabiletePerso->setValue(fight->hero()->habilete());
     startRound();
     placeButtons();
 }
 
 bool Attack::hasFled() const
 {
-    return fled;
+    return fight && fight->hasFled();
 }
 
 void Attack::showBonus()
 {
+    const int bonus = fight->bonus();
     if (bonus < 0)
         ui->lbl_Bonus->setText(tr("Malus : %1 de Force d'Attaque").arg(bonus));
     else
@@ -68,9 +59,6 @@ void Attack::showBonus()
 // Back to the monster's roll, with both strengths shown as 0.
 void Attack::startRound()
 {
-    heroAttackStrength = 0;
-    monsterAttackStrength = 0;
-    monsterHasRolled = false;
     ui->sb_FAMonster->setValue(0);
     ui->sb_FAPerso->setValue(0);
     attackButton->setText(tr("Force d'Attaque MONSTRE"));
@@ -79,7 +67,7 @@ void Attack::startRound()
 void Attack::placeButtons()
 {
     ui->gridButton->addWidget(attackButton, 0, 0);
-    if (fleeRule->round == 1) {
+    if (fight->offersFlight()) {
         ui->gridButton->addWidget(fleeButton, 1, 0);
         fleeButton->show();
     } else {
@@ -90,55 +78,54 @@ void Attack::placeButtons()
 
 void Attack::CalculateFA()
 {
-    fled = false;
-    const int firstDie = rollDice(1);
-    const int secondDie = rollDice(1);
-    ui->lbl_De1->setPixmap(dieFace(firstDie));
-    ui->lbl_De2->setPixmap(dieFace(secondDie));
-    if (!monsterHasRolled) {
-        monsterAttackStrength = saturatedSum(opponent->habilete(), firstDie, secondDie);
-        monsterHasRolled = true;
-        ui->sb_FAMonster->setValue(monsterAttackStrength);
+    const Fight::Press press = fight->attack();
+    ui->lbl_De1->setPixmap(dieFace(press.dice.first));
+    ui->lbl_De2->setPixmap(dieFace(press.dice.second));
+    ui->sb_FAMonster->setValue(press.monsterStrength);
+    if (!press.round) {
         attackButton->setText(tr("Force d'Attaque JOUEUR"));
         return;
     }
-    heroAttackStrength = saturatedSum(firstDie, secondDie, bonus, hero->habilete());
-    ui->sb_FAPerso->setValue(heroAttackStrength);
+    ui->sb_FAPerso->setValue(press.heroStrength);
     attackButton->setText(tr("Force d'Attaque MONSTRE"));
-    resolveRound(heroAttackStrength, monsterAttackStrength);
+    resolveRound(*press.round);
     startRound();
 }
 
-void Attack::resolveRound(int heroStrength, int monsterStrength)
+// Tells the round's outcome, then closes the dialog if a fighter died.
+void Attack::resolveRound(Fight::Round round)
 {
-    QString title;
+    QString title = tr("Touché !");
     QString text;
-    bool death = false;
-    if (heroStrength > monsterStrength) {
-        opponent->changeEndurance(-2);
-        death = opponent->endurance() <= 0;
-        title = death ? tr("Tué !") : tr("Touché !");
-        text = death ? tr("Vous avez touché le monstre. Il s'effondre sans vie à vos pieds.")
-                     : tr("Vous avez touché le monstre. Vous lui infligez 2 points de dégats.");
-    } else if (monsterStrength > heroStrength) {
-        hero->changeEndurance(-2);
-        death = hero->endurance() <= 0;
-        title = death ? tr("Tué !") : tr("Touché !");
-        text = death ? tr("Le monstre vous a touché. Vous vous effondrez sans vie à ses pieds.")
-                     : tr("Le monstre vous a touché. Il vous inflige 2 points de dégats.");
-    } else {
+    switch (round) {
+    case Fight::Round::HeroHits:
+        text = tr("Vous avez touché le monstre. Vous lui infligez 2 points de dégats.");
+        break;
+    case Fight::Round::HeroKills:
+        title = tr("Tué !");
+        text = tr("Vous avez touché le monstre. Il s'effondre sans vie à vos pieds.");
+        break;
+    case Fight::Round::MonsterHits:
+        text = tr("Le monstre vous a touché. Il vous inflige 2 points de dégats.");
+        break;
+    case Fight::Round::MonsterKills:
+        title = tr("Tué !");
+        text = tr("Le monstre vous a touché. Vous vous effondrez sans vie à ses pieds.");
+        break;
+    case Fight::Round::Blocked:
         title = tr("Raté !");
         text = tr("Vous vous bloquez mutuellement vos attaques.");
+        break;
     }
     QMessageBox::information(this, title, text, QMessageBox::Ok);
-    if (death)
+    if (round == Fight::Round::HeroKills || round == Fight::Round::MonsterKills)
         close();
-    ui->sb_EndurancePerso->setValue(hero->endurance());
-    ui->sb_EnduranceMonster->setValue(opponent->endurance());
+    ui->sb_EndurancePerso->setValue(fight->hero()->endurance());
+    ui->sb_EnduranceMonster->setValue(fight->opponent()->endurance());
 }
 
 void Attack::fleeBattle(bool)
 {
-    fled = true;
+    fight->flee();
     close();
 }

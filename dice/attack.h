@@ -1,18 +1,16 @@
 #ifndef ATTACK_H
 #define ATTACK_H
 
+#include "fight.h"
+
 #include <QDialog>
 
-class Character;
-class CombatItem;
 class GameButton;
-class Opponent;
 class Ui_Attack;
-struct FleeRule;
 
-// The combat dialog. One press rolls the monster's attack strength, the next the hero's,
-// and the round is decided: the loser loses 2 ENDURANCE. It closes on a death or a flight.
-// The adventure window keeps one for all its fights and calls setupFight before each.
+// The combat dialog: shows a fight as the game rolls and decides it, one press at a time,
+// and closes on a death or a flight. The adventure window keeps one for all its fights and
+// calls setupFight before each.
 class Attack : public QDialog {
     Q_OBJECT
 
@@ -20,8 +18,8 @@ public:
     explicit Attack(QWidget *parent = nullptr);
     ~Attack() override;
 
-    // The fighters and records stay the caller's and must outlive the fight.
-    void setupFight(Character *hero, Opponent *opponent, CombatItem *weapon, CombatItem *armour, FleeRule *fleeRule);
+    // The fight stays the caller's and must outlive the dialog's run.
+    void setupFight(Fight *fight);
     bool hasFled() const;
 
 private Q_SLOTS:
@@ -29,7 +27,7 @@ private Q_SLOTS:
     void fleeBattle(bool);
 
 private:
-    void resolveRound(int heroStrength, int monsterStrength);
+    void resolveRound(Fight::Round round);
     void startRound();
     void showBonus();
     void placeButtons();
@@ -37,18 +35,7 @@ private:
     Ui_Attack *ui;
     GameButton *fleeButton;
     GameButton *attackButton;
-    Character *hero = nullptr;
-    Opponent *opponent = nullptr;
-    CombatItem *weapon = nullptr;
-    CombatItem *armour = nullptr;
-    FleeRule *fleeRule = nullptr;
-    int bonus = 0;
-    // Whether each side has rolled is kept apart from the strengths, because any value,
-    // 0 and below included, is a legal attack strength once rolled.
-    int heroAttackStrength = 0;
-    int monsterAttackStrength = 0;
-    bool monsterHasRolled = false;
-    bool fled = false;
+    Fight *fight = nullptr;
 };
 
 #endif // ATTACK_H

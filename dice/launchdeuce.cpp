@@ -1,7 +1,7 @@
 #include "launchdeuce.h"
 
 #include "dieface.h"
-#include "rolldice.h"
+#include "randomdice.h"
 #include "ui_launchdeuce.h"
 
 #include <QGridLayout>
@@ -14,6 +14,7 @@
 LaunchDeuce::LaunchDeuce(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui_LaunchDeuce)
+    , dice(&RandomDice::shared())
     , firstFace(new QLabel)
     , secondFace(new QLabel)
     , helpLabel(new QLabel)
@@ -42,7 +43,13 @@ LaunchDeuce::~LaunchDeuce()
 
 int LaunchDeuce::launch(const QString &title, int diceCount, int attempts)
 {
+    return launch(title, diceCount, attempts, RandomDice::shared());
+}
+
+int LaunchDeuce::launch(const QString &title, int diceCount, int attempts, DiceSource &dice)
+{
     LaunchDeuce dialog;
+    dialog.setDiceSource(&dice);
     dialog.setTitle(title);
     dialog.setDiceCount(diceCount);
     dialog.setAttempts(attempts);
@@ -55,6 +62,11 @@ void LaunchDeuce::setTitle(const QString &title)
 {
     if (!title.isEmpty())
         setWindowTitle(title);
+}
+
+void LaunchDeuce::setDiceSource(DiceSource *dice)
+{
+    this->dice = dice;
 }
 
 void LaunchDeuce::setDiceCount(int count)
@@ -83,8 +95,9 @@ int LaunchDeuce::total() const
 void LaunchDeuce::changeDes()
 {
     // Two dice are always drawn, even for a one-die roll, so every roll takes two draws.
-    firstDie = rollDice(1);
-    secondDie = rollDice(1);
+    const DiceSource::Pair roll = dice->drawPair();
+    firstDie = roll.first;
+    secondDie = roll.second;
     firstFace->setPixmap(dieFace(firstDie));
     secondFace->setPixmap(dieFace(secondDie));
     helpLabel->setText(tr("Vous avez plusieurs tentatives de lancer de dés avant de valider définitivement "

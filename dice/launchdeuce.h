@@ -3,6 +3,7 @@
 
 #include <QDialog>
 
+class DiceSource;
 class QLabel;
 class QPushButton;
 class Ui_LaunchDeuce;
@@ -16,10 +17,13 @@ public:
     explicit LaunchDeuce(QWidget *parent = nullptr);
     ~LaunchDeuce() override;
 
-    // Opens the dialog modally and returns the total of the last roll.
+    // Opens the dialog modally, rolling from `dice`, and returns the total of the last roll.
+    static int launch(const QString &title, int diceCount, int attempts, DiceSource &dice);
     static int launch(const QString &title, int diceCount, int attempts);
 
     void setTitle(const QString &title);
+    // Where the rolls come from; the runtime's generator unless set before the first roll.
+    void setDiceSource(DiceSource *dice);
     // Rolls at once. Counts below 1 roll as one die and above 2 as two, so the dialog
     // always shows a roll.
     void setDiceCount(int count);
@@ -38,6 +42,7 @@ private:
     int secondDie = 0;
     int attempts = 3;
     int diceCount = 0;
+    DiceSource *dice;
     // Owned here rather than by a parent: each is placed in the grid only when needed.
     QLabel *firstFace;
     QLabel *secondFace;

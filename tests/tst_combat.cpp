@@ -194,10 +194,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("endurance");
         QTest::addColumn<QStringList>("presses");
         QTest::addColumn<QString>("outcome");
-        QTest::newRow("before any press") << 6 << QStringList { QString() } << QString();
+        QTest::addColumn<QString>("next");
+        // Left with both fighters standing, the fight's paragraph shows again as a later visit.
+        const QString again =
+            QStringLiteral("Orc attaque.\n--------------------\nNom : Orc\nHabileté : 9\nEndurance : 6");
+        QTest::newRow("before any press") << 6 << QStringList { QString() } << again << "Attaquer Orc";
         QTest::newRow("after equal strengths")
-            << 6 << QStringList { monsterRoll, heroRoll, monsterRoll, QString() } << QString();
-        QTest::newRow("monster dead from the start") << 0 << QStringList { QString() } << "Vous avez été victorieux.";
+            << 6 << QStringList { monsterRoll, heroRoll, monsterRoll, QString() } << again << "Attaquer Orc";
+        QTest::newRow("monster dead from the start") << 0 << QStringList { QString() } << "Vous avez été victorieux."
+                                                     << "Continuer";
     }
 
     void closingTheDialog()
@@ -205,7 +210,8 @@ private Q_SLOTS:
         QFETCH(int, endurance);
         QFETCH(QStringList, presses);
         QFETCH(QString, outcome);
-        gameBook *window = start(fightParagraph("000", "Orc", 9, endurance, 0));
+        QFETCH(QString, next);
+        gameBook *window = start(fightParagraph("000", "Orc", 9, endurance, 0, "<O><Gold Value=\"3\"/></O>"));
         const int heroEndurance = window->heroCharacter()->endurance();
         const QList<int> dice = seedRound(9, window->heroCharacter()->habilete(), 0, 6);
         QVERIFY(fight(window, QStringLiteral("Attaquer Orc"), presses));
@@ -213,7 +219,8 @@ private Q_SLOTS:
         QCOMPARE(window->heroCharacter()->endurance(), heroEndurance);
         QCOMPARE(window->currentOpponent()->endurance(), endurance);
         QCOMPARE(AdventureDriver::shownText(window), outcome);
-        QCOMPARE(AdventureDriver::buttons(window).isEmpty(), outcome.isEmpty());
+        QCOMPARE(AdventureDriver::captions(window), QStringList { next });
+        QCOMPARE(AdventureDriver::sheetValue(window, "sb_Gold"), 3);
         if (!presses.contains(heroRoll))
             return;
         QCOMPARE(dice.size(), 6);

@@ -99,11 +99,11 @@ private Q_SLOTS:
             << QList<QList<int>> { { 1, 0, 1 }, { 1, 1, 1 }, { 1, 2, 1 }, { 2, 0, 1 }, { 3, 0, 1 } } << 5;
         QList<QList<int>> manyCells { { 1, 0, 1 }, { 1, 1, 1 }, { 1, 2, 1 } };
         QStringList manyCaptions { "Choix 1", "Choix 2", "Choix 3" };
-        for (int number = 4; number <= 150; ++number) {
+        for (int number = 4; number <= 100; ++number) {
             manyCells.append({ number - 2, 0, 1 });
             manyCaptions.append(QStringLiteral("Choix %1").arg(number));
         }
-        QTest::newRow("150 choices: the text spans 100 columns")
+        QTest::newRow("150 choices: 100 buttons, the text spans 100 columns")
             << "<Type>C</Type>" + choices(150) << manyCaptions << manyCells << 100;
         QTest::newRow("meal, flight, then choices below")
             << QByteArray("<Type>E,F,C</Type><Flee active=\"1\" Round=\"1\" Ref=\"f\"/>") + choices(1)
@@ -198,8 +198,11 @@ private Q_SLOTS:
         QCOMPARE(AdventureDriver::captions(window), (QStringList { "Nulle part", "" }));
 
         QVERIFY(AdventureDriver::press(window, QStringLiteral("Nulle part")));
-        QCOMPARE(AdventureDriver::shownText(window), QString());
-        QVERIFY(AdventureDriver::buttons(window).isEmpty());
+        QCOMPARE(AdventureDriver::shownText(window),
+                 QStringLiteral("Le paragraphe « 999 » n'existe pas dans ce livre."));
+        QCOMPARE(AdventureDriver::captions(window), QStringList { "Terminer" });
+        AdventureDriver::button(window, QStringLiteral("Terminer"))->click();
+        QVERIFY(!window->isVisible());
         QCOMPARE(window->visitedParagraphList(), QStringLiteral("000,999,"));
     }
 };

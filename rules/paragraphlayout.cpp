@@ -1,0 +1,129 @@
+#include "paragraphlayout.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+const QChar sectionSign(0x00A7);
+// The text spans one column per choice, though only the first three hold buttons. Past a
+// hundred the extra columns add nothing to see but make the grid's layout cost grow with
+// the square of the number of choices.
+constexpr int maximumTextSpan = 100;
+
+QString text(const char *source)
+{
+    return QCoreApplication::translate("gameBook", source);
+}
+
+// Lays out the codes one by one, keeping the cell where the next button goes.
+class Layout {
+public:
+    Layout(const Paragraph &paragraph, PlayAreaContent *content)
+        : paragraph(paragraph)
+        , content(content)
+    {
+    }
+
+    void place(PlayAction::Kind kind, const QString &caption, const QString &target = QString())
+    {
+        content->actions.append(PlayAction { kind, caption, target, row, column });
+    }
+
+    void describeMonsters()
+    {
+        const int count = paragraph.monsters.size();
+        if (count == 0)
+            return;
+        const int described = qMin(count, ParagraphLayout::maximumMonstersDescribed);
+        for (int number = 1; number <= described; ++number)
+            content->monsters.append(paragraph.monsters.value(subMapKey('M', number)));
+        if (count > described)
+            content->notes.append(text("… et %1 autres monstres.").arg(count - described));
+        if (count == 1) {
+            place(PlayAction::Kind::Attack, text("Attaquer ") + content->monsters.first().name);
+            ++row;
+        }
+    }
+
+    // The first three choices stand side by side; each further one has a row of its own.
+    void placeChoices()
+    {
+        const int count = paragraph.choices.size();
+        span = count;
+        const int placed = qMin(count, ParagraphLayout::maximumChoiceButtons);
+        for (int number = 1; number <= placed; ++number) {
+            const Choice choice = paragraph.choices.value(subMapKey('C', number));
+            if (number <= 3) {
+                column = number - 1;
+            } else {
+                ++row;
+                column = 0;
+            }
+            place(PlayAction::Kind::Choice, choice.text, choice.target);
+        }
+        if (count > placed)
+            content->notes.append(text("… et %1 autres choix.").arg(count - placed));
+    }
+
+    int row = 1;
+    int column = 0;
+    int span = 1;
+
+private:
+    const Paragraph &paragraph;
+    PlayAreaContent *content;
+};
+
+} // namespace
+
+PlayAreaContent ParagraphLayout::lay(const Paragraph &paragraph, bool visited)
+{
+    PlayAreaContent content;
+    content.text = visibleText(paragraph.text, visited);
+    Layout layout(paragraph, &content);
+    const QStringList codes = paragraph.type.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString &code : codes) {
+        if (code == QLatin1String("E")) {
+            layout.place(PlayAction::Kind::Meal, text("Prendre un repas ?"));
+            ++layout.row;
+        }
+        if (code == QLatin1String("L"))
+            layout.place(PlayAction::Kind::Luck, text("Tentez votre chance !"));
+        if (code == QLatin1String("A"))
+            layout.describeMonsters();
+        if (code == QLatin1String("F") && offersFlightAtOnce(paragraph)) {
+            layout.place(PlayAction::Kind::Flee, text("Fuir"), paragraph.fleeRef);
+            ++layout.row;
+        }
+        if (code == QLatin1String("C"))
+            layout.placeChoices();
+        if (code == QLatin1String("X") || code == QLatin1String("V"))
+            layout.place(PlayAction::Kind::End, text("Terminer"));
+    }
+    content.textSpan = qMin(layout.span, maximumTextSpan);
+    return content;
+}
+
+QString ParagraphLayout::visibleText(const QString &text, bool visited)
+{
+    if (!visited) {
+        QString whole = text;
+        return whole.replace(sectionSign, QLatin1Char(' '));
+    }
+    const int sign = text.indexOf(sectionSign);
+    return sign < 0 ? text : text.mid(sign + 1);
+}
+
+PlayAreaContent ParagraphLayout::outcome(const QString &text, PlayAction::Kind kind, const QString &caption,
+                                         const QString &target)
+{
+    PlayAreaContent content;
+    content.text = text;
+    content.actions.append(PlayAction { kind, caption, target, 1, 0 });
+    return content;
+}
+
+bool ParagraphLayout::offersFlightAtOnce(const Paragraph &paragraph)
+{
+    return paragraph.fleeActive && paragraph.fleeRound == 1;
+}

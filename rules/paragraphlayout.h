@@ -1,0 +1,26 @@
+#ifndef PARAGRAPHLAYOUT_H
+#define PARAGRAPHLAYOUT_H
+
+#include "paragraph.h"
+#include "playareacontent.h"
+
+// Lays a paragraph out in the play area: its text as the visit shows it, its monsters and
+// one action per code of its type, each in its cell.
+class ParagraphLayout {
+public:
+    // Past these counts a paragraph only says how many more it holds: every real book stays
+    // far below them, and a hostile one cannot make the player build widgets without end.
+    static constexpr int maximumChoiceButtons = 100;
+    static constexpr int maximumMonstersDescribed = 100;
+
+    static PlayAreaContent lay(const Paragraph &paragraph, bool visited);
+    // What comes before the first "§" is read on the first visit only.
+    static QString visibleText(const QString &text, bool visited);
+    // An outcome: its text, and one button under it.
+    static PlayAreaContent outcome(const QString &text, PlayAction::Kind kind, const QString &caption,
+                                   const QString &target = QString());
+    // A flee button is offered on the paragraph itself when its flight is active at round 1.
+    static bool offersFlightAtOnce(const Paragraph &paragraph);
+};
+
+#endif // PARAGRAPHLAYOUT_H
