@@ -11,7 +11,6 @@
 
 namespace {
 
-const int logoSize = 256;
 const QSize brandSize(190, 64);
 const QString brandName = QStringLiteral("Valdoriel");
 
@@ -67,11 +66,11 @@ void paintBrandName(QPainter &painter, const QRectF &area)
 
 } // namespace
 
-QImage drawLogo()
+QImage drawLogo(int side)
 {
-    QImage picture = transparentPicture(QSize(logoSize, logoSize));
+    QImage picture = transparentPicture(QSize(side, side));
     QPainter painter(&picture);
-    paintEmblem(painter, QRectF(0, 0, logoSize, logoSize));
+    paintEmblem(painter, QRectF(0, 0, side, side));
     return picture;
 }
 

@@ -3,8 +3,9 @@
 
 class QImage;
 
-// The window icon: the emblem alone on a transparent square.
-QImage drawLogo();
+// The emblem alone on a transparent square of `side` pixels: the window icon and the
+// desktop icons. It is painted at each size rather than scaled, to stay sharp.
+QImage drawLogo(int side);
 
 // The brand mark of the book-selection window: the emblem followed by the
 // name "Valdoriel", on a transparent background.

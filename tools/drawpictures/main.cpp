@@ -25,7 +25,7 @@ struct NamedPicture {
 QVector<NamedPicture> compiledInPictures()
 {
     return {
-        { QStringLiteral("Logo.png"), drawLogo() },
+        { QStringLiteral("Logo.png"), drawLogo(256) },
         { QStringLiteral("Brand.png"), drawBrandMark() },
         { QStringLiteral("Personnage1.jpg"), drawKnightPortrait() },
         { QStringLiteral("Personnage.jpg"), drawWizardPortrait() },
@@ -39,6 +39,16 @@ QVector<NamedPicture> dieFacePictures()
     QVector<NamedPicture> pictures;
     for (int face = 1; face <= 6; ++face)
         pictures.append({ QStringLiteral("De-%1.png").arg(face), drawDieFace(face) });
+    return pictures;
+}
+
+// The desktop icons, laid out as in the hicolor icon theme.
+QVector<NamedPicture> desktopIcons()
+{
+    QVector<NamedPicture> pictures;
+    for (int side : { 48, 128, 256 }) {
+        pictures.append({ QStringLiteral("hicolor/%1x%1/apps/org.valdoriel.Valdoriel.png").arg(side), drawLogo(side) });
+    }
     return pictures;
 }
 
@@ -70,8 +80,9 @@ int main(int argc, char *argv[])
     // The dice dialogs read the faces from "images" under the working directory;
     // the resource collection carries copies as well.
     const QString dieFolder = repositoryRoot.filePath(QStringLiteral("images"));
+    const QString iconFolder = repositoryRoot.filePath(QStringLiteral("desktop/icons"));
 
     const bool written = writeAll(compiledInPictures(), { resourceFolder }) &&
-        writeAll(dieFacePictures(), { resourceFolder, dieFolder });
+        writeAll(dieFacePictures(), { resourceFolder, dieFolder }) && writeAll(desktopIcons(), { iconFolder });
     return written ? 0 : 1;
 }
