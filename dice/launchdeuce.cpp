@@ -94,19 +94,17 @@ int LaunchDeuce::total() const
 
 void LaunchDeuce::changeDes()
 {
-    // Two dice are always drawn, even for a one-die roll, so every roll takes two draws.
-    const DiceSource::Pair roll = dice->drawPair();
+    const DiceSource::Pair roll = dice->drawRoll(diceCount);
     firstDie = roll.first;
     secondDie = roll.second;
     firstFace->setPixmap(dieFace(firstDie));
-    secondFace->setPixmap(dieFace(secondDie));
     helpLabel->setText(tr("Vous avez plusieurs tentatives de lancer de dés avant de valider définitivement "
                           "votre score de départ."));
     ui->gridLayout->addWidget(firstFace, 0, 0);
     if (diceCount < 2) {
-        secondDie = 0;
         placeHelpAndButtons(1);
     } else {
+        secondFace->setPixmap(dieFace(secondDie));
         ui->gridLayout->addWidget(secondFace, 0, 1);
         placeHelpAndButtons(2);
     }

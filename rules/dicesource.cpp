@@ -7,3 +7,11 @@ DiceSource::Pair DiceSource::drawPair()
     pair.second = nextFace();
     return pair;
 }
+
+DiceSource::Pair DiceSource::drawRoll(int diceCount)
+{
+    Pair pair = drawPair();
+    if (diceCount < 2)
+        pair.second = 0;
+    return pair;
+}

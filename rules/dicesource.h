@@ -15,8 +15,11 @@ public:
     struct Pair {
         int first = 0;
         int second = 0;
+        int total() const { return first + second; }
     };
     Pair drawPair();
+    // A roll of the dice dialog: a pair whose second die is set to 0 when only one counts.
+    Pair drawRoll(int diceCount);
 };
 
 #endif // DICESOURCE_H

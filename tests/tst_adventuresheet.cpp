@@ -1,9 +1,8 @@
-// The adventure window's sheet and the score arithmetic behind it.
+// The adventure window's sheet: empty at first, then a copy of the game's scores.
 
 #include "adventuredriver.h"
 #include "character.h"
 #include "gamebook.h"
-#include "stat.h"
 #include "testmain.h"
 
 #include <QLabel>
@@ -11,12 +10,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include <limits>
-
 namespace {
-
-constexpr int intMax = std::numeric_limits<int>::max();
-constexpr int intMin = std::numeric_limits<int>::min();
 
 const char *const scoreBoxes[] = { "sb_maxHabilete", "sb_maxEndurance", "sb_maxChance",
                                    "sb_Habilete",    "sb_Endurance",    "sb_Chance" };
@@ -37,30 +31,6 @@ private:
 
 private Q_SLOTS:
     void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
-
-    void capsWithoutAFloor()
-    {
-        Stat habilete(10);
-        addCapped(&habilete, -1);
-        addCapped(&habilete, 3);
-        QCOMPARE(habilete.current(), 10);
-        QCOMPARE(habilete.initial(), 10);
-
-        Stat endurance(3);
-        addCapped(&endurance, -5);
-        QCOMPARE(endurance.current(), -2);
-
-        // Numbers from a book may be as large as an int holds: the sum saturates.
-        Stat extreme(intMax);
-        addCapped(&extreme, intMax);
-        QCOMPARE(extreme.current(), intMax);
-        addCapped(&extreme, intMin);
-        addCapped(&extreme, intMin);
-        addCapped(&extreme, intMin);
-        QCOMPARE(extreme.current(), intMin);
-        extreme.add(-1);
-        QCOMPARE(extreme.current(), intMin);
-    }
 
     void startsEmpty()
     {
@@ -113,34 +83,6 @@ private Q_SLOTS:
         QCOMPARE(AdventureDriver::sheetValue(window, "sb_maxHabilete"), 50);
         QCOMPARE(AdventureDriver::sheetValue(window, "sb_Gold"), 5);
         QCOMPARE(AdventureDriver::sheetValue(window, "sb_Food"), 3);
-        delete window;
-    }
-
-    void boundsGoldProvisionsAndScores()
-    {
-        const QString path = workspace->writeParagraphs(R"(
-            <Attr id="000"><Type>O,B,C</Type>
-              <Objects><O><Gold Value="98"/><Food Value="-1"/></O><O><Gold Value="5"/></O></Objects>
-              <Bonus Habilete="2147483647" Endurance="-2147483648" Chance="-2147483648"/>
-              <Choices><C Value="001">Plus loin</C></Choices></Attr>
-            <Attr id="001"><Type>O,B</Type>
-              <Objects><O><Gold Value="2147483647"/><Food Value="2147483647"/></O>
-                       <O><Gold Value="2147483647"/><Food Value="-2147483648"/></O></Objects>
-              <Bonus Endurance="-2147483648" Chance="2147483647"/></Attr>)");
-        gameBook *window = AdventureDriver::start(path, 6);
-        const int startingHabilete = AdventureDriver::sheetValue(window, "sb_maxHabilete");
-        QCOMPARE(AdventureDriver::sheetValue(window, "sb_Gold"), 99);
-        QCOMPARE(AdventureDriver::sheetValue(window, "sb_Food"), 0);
-        QCOMPARE(window->heroCharacter()->habilete(), startingHabilete);
-        QVERIFY(window->heroCharacter()->endurance() < 0);
-        QCOMPARE(AdventureDriver::sheetValue(window, "sb_Endurance"), 0);
-
-        QVERIFY(AdventureDriver::press(window, QStringLiteral("Plus loin")));
-        QCOMPARE(AdventureDriver::sheetValue(window, "sb_Gold"), 99);
-        QCOMPARE(AdventureDriver::sheetValue(window, "sb_Food"), 0);
-        QCOMPARE(window->heroCharacter()->endurance(), intMin);
-        // Starting CHANCE + intMin + intMax: no saturation was needed on the way.
-        QCOMPARE(window->heroCharacter()->chance(), AdventureDriver::sheetValue(window, "sb_maxChance") - 1);
         delete window;
     }
 };

@@ -88,33 +88,6 @@ private Q_SLOTS:
 
     void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
 
-    void keepsOneRecordPerName()
-    {
-        const QByteArray carried = object("Dague", 1, 1) + object("Corde") + object("Dague", 1, 2);
-        const QByteArray handled =
-            object("Dague", 0, 0, " throw=\"1\"") + object("Masse", 1, 4) + object("Corde", 2, -1, " exchange=\"1\"");
-        gameBook *window = start(paragraph("000", carried, "001") + paragraph("001", handled));
-        QCOMPARE(AdventureDriver::equipmentRows(window), (QStringList { "Dague", "Corde", "Dague" }));
-        QCOMPARE(window->carriedObjects().keys(), (QStringList { "Corde", "Dague" }));
-        QCOMPARE(window->carriedObjects().value(QStringLiteral("Dague")).bonusHabilete, 2);
-
-        // Throwing "Dague" away takes its record and topmost row; the row left, recordless, has no name in the
-        // exchange. The old "Corde", selected before the exchange is closed, is given up for the new one.
-        ModalAnswers answers;
-        QStringList exchange;
-        QString bonus;
-        answerChoice(answers, &exchange, 0, false);
-        readFightBonus(answers, &bonus);
-        QVERIFY(AdventureDriver::press(window, QStringLiteral("Suite")));
-        QCOMPARE(exchange, (QStringList { "Sélection de", "l'objet", "Corde", "", "Masse" }));
-        QCOMPARE(AdventureDriver::equipmentRows(window), (QStringList { "Dague", "Masse", "Corde" }));
-        QCOMPARE(window->carriedObjects().keys(), (QStringList { "Corde", "Masse" }));
-        // The recordless "Dague" is no candidate: "Masse" (+4) and the new "Corde" (-1) are taken without a dialog.
-        QVERIFY(AdventureDriver::press(window, QStringLiteral("Attaquer Orc")));
-        QVERIFY(answers.allAnswered() && !answers.timedOut());
-        QCOMPARE(bonus, QStringLiteral("Bonus : +3 de Force d'Attaque"));
-    }
-
     void choiceReturnsTheChosenPosition()
     {
         CombatItem items[] = { { "Dague", 1, 0 }, { "Dague", 2, 0 }, { "Hache", 3, 0 } };

@@ -1,4 +1,4 @@
-// Showing a paragraph: its text, first-visit effects, monsters and the layout of its buttons.
+// Showing a paragraph: its text, its monsters and the layout of its buttons in the play area.
 
 #include "adventuredriver.h"
 #include "character.h"
@@ -49,40 +49,6 @@ private:
 
 private Q_SLOTS:
     void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
-
-    void appliesFirstVisitEffectsOnce()
-    {
-        gameBook *window = open(R"(
-            <Attr id="000"><Text>Une salle. § Encore la salle.</Text><Type>B,O,E,C</Type>
-              <Bonus active="0" Endurance="-3"/>
-              <Objects><O><Text>Lanterne</Text><Gold Value="2"/><Food Value="1"/></O></Objects>
-              <Choices><C Value="11">Couloir</C></Choices></Attr>
-            <Attr id="11"><Text>Un couloir.</Text><Type>C</Type>
-              <Choices><C Value="000">Retour</C><C Value="1">Porte</C></Choices></Attr>
-            <Attr id="1"><Text>Une porte.</Text><Type>B,C</Type><Bonus Habilete="-1"/>
-              <Choices><C Value="000">Retour</C></Choices></Attr>)");
-        const int endurance = AdventureDriver::sheetValue(window, "sb_maxEndurance") - 3;
-        QCOMPARE(AdventureDriver::shownText(window), QStringLiteral("Une salle.   Encore la salle."));
-        QCOMPARE(AdventureDriver::captions(window), (QStringList { "Prendre un repas ?", "Couloir" }));
-        QCOMPARE(window->heroCharacter()->endurance(), endurance);
-
-        QVERIFY(AdventureDriver::press(window, QStringLiteral("Couloir")));
-        QVERIFY(AdventureDriver::press(window, QStringLiteral("Retour")));
-        QCOMPARE(AdventureDriver::shownText(window), QStringLiteral(" Encore la salle."));
-        QCOMPARE(AdventureDriver::captions(window), (QStringList { "Prendre un repas ?", "Couloir" }));
-        QCOMPARE(window->heroCharacter()->endurance(), endurance);
-        QCOMPARE(AdventureDriver::equipmentRows(window), QStringList { "Lanterne" });
-        QCOMPARE(AdventureDriver::sheetValue(window, "sb_Gold"), 2);
-        QCOMPARE(AdventureDriver::sheetValue(window, "sb_Food"), 1);
-
-        // "1" was never shown, though "11" was: its bonus applies.
-        const int habilete = window->heroCharacter()->habilete();
-        QVERIFY(AdventureDriver::press(window, QStringLiteral("Couloir")));
-        QVERIFY(AdventureDriver::press(window, QStringLiteral("Porte")));
-        QCOMPARE(window->heroCharacter()->habilete(), habilete - 1);
-        QCOMPARE(AdventureDriver::sheetValue(window, "sb_Habilete"), habilete - 1);
-        QCOMPARE(window->visitedParagraphList(), QStringLiteral("000,11,000,11,1,"));
-    }
 
     void laysOutButtons_data()
     {

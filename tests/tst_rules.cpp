@@ -1,0 +1,450 @@
+// The rules of the game, played without windows on scripted dice and scripted answers.
+
+#include "adventure.h"
+#include "bookparser.h"
+#include "character.h"
+#include "opponent.h"
+#include "paragraphlayout.h"
+#include "scripteddice.h"
+#include "scriptedinput.h"
+#include "stat.h"
+#include "testworkspace.h"
+
+#include <QDomDocument>
+#include <QtTest>
+
+#include <limits>
+
+namespace {
+
+constexpr int intMax = std::numeric_limits<int>::max();
+constexpr int intMin = std::numeric_limits<int>::min();
+
+// The faces of the three starting rolls, two per roll: HABILETE 9, ENDURANCE 20, CHANCE 10.
+const QList<int> startingFaces { 3, 5, 2, 6, 4, 1 };
+constexpr int startingHabilete = 9;
+constexpr int startingEndurance = 20;
+constexpr int startingChance = 10;
+
+using Pick = ReaderInput::ObjectPick;
+using Round = Fight::Round;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Pick)
+Q_DECLARE_METATYPE(Round)
+Q_DECLARE_METATYPE(Fight::Outcome)
+Q_DECLARE_METATYPE(PlayAction)
+
+namespace {
+
+QMap<QString, Paragraph> parse(const QByteArray &paragraphs)
+{
+    QDomDocument document;
+    document.setContent(TestWorkspace::book(paragraphs));
+    QMap<QString, Paragraph> book;
+    BookParser::parseParagraphs(document.documentElement(), &book);
+    return book;
+}
+
+// An adventure on these paragraphs whose hero is rolled from the starting faces, then the
+// dice given, and whose first paragraph is entered.
+struct Game {
+    Game(const QByteArray &paragraphs, const QList<int> &dice = {}, const QList<Pick> &picks = {})
+        : dice(startingFaces + dice)
+        , adventure(&this->dice)
+    {
+        input.picks = picks;
+        adventure.setParagraphs(parse(paragraphs));
+        adventure.rollStartingScores(input);
+        shown = adventure.enterParagraph(QStringLiteral("000"), input);
+    }
+
+    QList<int> scores() const
+    {
+        return { adventure.hero()->habilete(), adventure.hero()->endurance(), adventure.hero()->chance() };
+    }
+
+    ScriptedDice dice;
+    ScriptedInput input;
+    Adventure adventure;
+    PlayAreaContent shown;
+};
+
+QByteArray objects(const QByteArray &entries, const QByteArray &type = "O")
+{
+    return "<Attr id=\"000\"><Type>" + type + "</Type><Objects>" + entries +
+        "</Objects><Monster><M Name=\"Orc\" Habilete=\"6\" Endurance=\"6\" Value=\"010\"/></Monster></Attr>";
+}
+
+QByteArray object(const QByteArray &name, int type = 0, int habileteBonus = 0, const QByteArray &flag = {})
+{
+    return "<O" + flag + "><Text>" + name + "</Text><Type>" + QByteArray::number(type) + "</Type><Bonus Habilete=\"" +
+        QByteArray::number(habileteBonus) + "\"/></O>";
+}
+
+QStringList captions(const PlayAreaContent &content)
+{
+    QStringList texts;
+    for (const PlayAction &action : content.actions)
+        texts.append(action.caption);
+    return texts;
+}
+
+} // namespace
+
+class RulesTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void capsScoresWithoutAFloor_data()
+    {
+        QTest::addColumn<int>("initial");
+        QTest::addColumn<QList<int>>("changes");
+        QTest::addColumn<int>("current");
+        QTest::newRow("never above the start") << 10 << QList<int> { -1, 3 } << 10;
+        QTest::newRow("no floor") << 3 << QList<int> { -5 } << -2;
+        QTest::newRow("saturates at the int range") << intMax << QList<int> { intMax, intMin, intMin, intMin } << intMin;
+    }
+
+    void capsScoresWithoutAFloor()
+    {
+        QFETCH(int, initial);
+        QFETCH(QList<int>, changes);
+        QFETCH(int, current);
+        Stat stat(initial);
+        for (int change : changes)
+            addCapped(&stat, change);
+        QCOMPARE(stat.current(), current);
+        QCOMPARE(stat.initial(), initial);
+    }
+
+    void rollsTheStartingScores()
+    {
+        Game game("");
+        QCOMPARE(game.scores(), (QList<int> { startingHabilete, startingEndurance, startingChance }));
+        QCOMPARE(game.adventure.endurance()->initial(), startingEndurance);
+        // Each roll draws a pair; a one-die roll counts only the first.
+        QCOMPARE(game.dice.drawn(), 6);
+        QCOMPARE(game.input.rollTitles, (QStringList { "HABILETE - Lancer de dés", "ENDURANCE - Lancer de dés",
+                                                        "CHANCE - Lancer de dés" }));
+    }
+
+    void showsTheTextOfEachVisit()
+    {
+        Game game("<Attr id=\"000\"><Text>Une salle. § Encore la salle.</Text><Type>C</Type><Choices>"
+                  "<C Value=\"11\"/></Choices></Attr><Attr id=\"11\"><Text>Couloir.</Text></Attr>"
+                  "<Attr id=\"1\"><Text>A§B</Text></Attr>");
+        QCOMPARE(game.shown.text, QStringLiteral("Une salle.   Encore la salle."));
+        game.adventure.enterParagraph(QStringLiteral("11"), game.input);
+        QCOMPARE(game.adventure.enterParagraph(QStringLiteral("000"), game.input).text, QStringLiteral(" Encore la salle."));
+        // "1" was never shown, though "11" was.
+        QCOMPARE(game.adventure.enterParagraph(QStringLiteral("1"), game.input).text, QStringLiteral("A B"));
+        QCOMPARE(game.adventure.visitedParagraphs(), QStringLiteral("000,11,000,1,"));
+    }
+
+    void appliesFirstVisitEffects_data()
+    {
+        QTest::addColumn<QByteArray>("paragraph");
+        QTest::addColumn<QList<Pick>>("picks");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("records");
+        QTest::addColumn<QList<int>>("goldAndFood");
+        QTest::addColumn<QList<int>>("scoreChanges");
+        QTest::addColumn<QList<QStringList>>("asked");
+        const QList<int> none { 0, 0, 0 };
+        QTest::newRow("bonus capped, without a floor")
+            << QByteArray("<Attr id=\"000\"><Type>B</Type><Bonus Habilete=\"3\" Endurance=\"-30\" Chance=\"-1\"/></Attr>")
+            << QList<Pick>() << QStringList() << QStringList() << QList<int> { 0, 0 } << QList<int> { 0, -30, -1 }
+            << QList<QStringList>();
+        QTest::newRow("gold and provisions held within 0..99")
+            << objects("<O><Gold Value=\"98\"/><Food Value=\"-1\"/></O><O><Gold Value=\"5\"/><Food Value=\"2147483647\"/></O>"
+                       "<O><Gold Value=\"-2147483648\"/></O>")
+            << QList<Pick>() << QStringList() << QStringList() << QList<int> { 0, 99 } << none << QList<QStringList>();
+        QTest::newRow("one record per name, throwing away the topmost row")
+            << objects(object("Dague", 1, 1) + object("Corde") + object("Dague", 1, 2) + object("Dague", 0, 0, " throw=\"1\""))
+            << QList<Pick>() << QStringList { "Corde", "Dague" } << QStringList { "Corde" } << QList<int> { 0, 0 }
+            << none << QList<QStringList>();
+        QTest::newRow("an exchange gives up the last selection, even unconfirmed")
+            << objects(object("Corde") + object("Dague") + object("Clé", 3, 0, " exchange=\"1\""))
+            << QList<Pick> { { 1, false } } << QStringList { "Corde", "Clé" } << QStringList { "Clé", "Corde" }
+            << QList<int> { 0, 0 } << none << QList<QStringList> { { "objet", "Corde", "Dague" } };
+        QTest::newRow("an exchange without a selection still carries the new object")
+            << objects(object("Clé", 3, 0, " exchange=\"1\"")) << QList<Pick>() << QStringList { "Clé" }
+            << QStringList { "Clé" } << QList<int> { 0, 0 } << none << QList<QStringList> { { "objet" } };
+        QTest::newRow("a row without a record is offered without a name")
+            << objects(object("Dague") + object("Dague") + object("Dague", 0, 0, " throw=\"1\"") +
+                       object("Clé", 3, 0, " exchange=\"1\""))
+            << QList<Pick> { { 0, true } } << QStringList { "Dague", "Clé" } << QStringList { "Clé" }
+            << QList<int> { 0, 0 } << none << QList<QStringList> { { "objet", "" } };
+    }
+
+    void appliesFirstVisitEffects()
+    {
+        QFETCH(QByteArray, paragraph);
+        QFETCH(QList<Pick>, picks);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, records);
+        QFETCH(QList<int>, goldAndFood);
+        QFETCH(QList<int>, scoreChanges);
+        QFETCH(QList<QStringList>, asked);
+        Game game(paragraph, {}, picks);
+        // A later visit repeats none of it.
+        game.adventure.enterParagraph(QStringLiteral("000"), game.input);
+        QCOMPARE(game.adventure.inventory().rows(), rows);
+        QCOMPARE(game.adventure.inventory().records().keys(), records);
+        QCOMPARE((QList<int> { game.adventure.gold(), game.adventure.provisions() }), goldAndFood);
+        QCOMPARE(game.scores(), (QList<int> { startingHabilete + scoreChanges[0], startingEndurance + scoreChanges[1],
+                                              startingChance + scoreChanges[2] }));
+        QCOMPARE(game.input.pickLists, asked);
+        QCOMPARE(game.adventure.visitedParagraphs(), QStringLiteral("000,000,"));
+    }
+
+    void appliesTheRulesOfEachButton_data()
+    {
+        QTest::addColumn<QByteArray>("bonus");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QList<int>>("dice");
+        QTest::addColumn<QList<int>>("scoreChanges");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("target");
+        QTest::newRow("a meal at full ENDURANCE") << QByteArray() << "meal" << QList<int>() << QList<int> { 0, 0, 0 }
+                                                  << QString() << QString();
+        QTest::newRow("a meal restores 2") << QByteArray("Endurance=\"-5\"") << "meal" << QList<int>()
+                                           << QList<int> { 0, -3, 0 } << QString() << QString();
+        QTest::newRow("a total equal to CHANCE is lucky") << QByteArray() << "luck" << QList<int> { 4, 6 }
+                                                          << QList<int> { 0, 0, -1 } << "Le pont tient." << "100";
+        QTest::newRow("one more is unlucky") << QByteArray() << "luck" << QList<int> { 5, 6 } << QList<int> { 0, 0, -1 }
+                                             << "Le pont cède." << "200";
+        QTest::newRow("CHANCE below zero") << QByteArray("Chance=\"-20\"") << "luck" << QList<int> { 1, 1 }
+                                           << QList<int> { 0, 0, -21 } << "Le pont cède." << "200";
+        QTest::newRow("a flight costs 2, whatever is left") << QByteArray("Endurance=\"-19\"") << "flight" << QList<int>()
+                                                            << QList<int> { 0, -21, 0 } << "Loin." << "300";
+    }
+
+    void appliesTheRulesOfEachButton()
+    {
+        QFETCH(QByteArray, bonus);
+        QFETCH(QString, button);
+        QFETCH(QList<int>, dice);
+        QFETCH(QList<int>, scoreChanges);
+        QFETCH(QString, shown);
+        QFETCH(QString, target);
+        Game game("<Attr id=\"000\"><Type>B,E,L,F</Type><Bonus " + bonus +
+                      "/><Luck><Lucky Value=\"100\">Le pont tient.</Lucky><Unlucky Value=\"200\">Le pont cède.</Unlucky>"
+                      "</Luck><Flee active=\"1\" Round=\"1\" Ref=\"300\"/></Attr><Attr id=\"300\"><Text>Loin.</Text></Attr>",
+                  dice);
+        PlayAreaContent after;
+        if (button == QLatin1String("meal")) {
+            game.adventure.takeMeal();
+        } else if (button == QLatin1String("luck")) {
+            after = game.adventure.testLuck(game.input);
+            QCOMPARE(game.input.rollTitles.last(), QStringLiteral("TENTEZ VOTRE CHANCE - Lancer de dés"));
+        } else {
+            game.adventure.payFlight();
+            after = game.adventure.enterParagraph(QStringLiteral("300"), game.input);
+        }
+        QCOMPARE(game.scores(), (QList<int> { startingHabilete + scoreChanges[0], startingEndurance + scoreChanges[1],
+                                              startingChance + scoreChanges[2] }));
+        QCOMPARE(after.text, shown);
+        if (button == QLatin1String("luck")) {
+            QCOMPARE(captions(after), QStringList { "Continuer" });
+            QCOMPARE(after.actions.first().target, target);
+        }
+        QVERIFY(!game.dice.overdrawn());
+    }
+
+    void fightsRoundByRound_data()
+    {
+        QTest::addColumn<QList<int>>("fighters"); // hero HABILETE and ENDURANCE, monster HABILETE and ENDURANCE
+        QTest::addColumn<int>("bonus");
+        QTest::addColumn<QList<int>>("dice");
+        QTest::addColumn<QList<int>>("strengths"); // of the first round: monster, hero
+        QTest::addColumn<QList<Round>>("rounds");
+        QTest::addColumn<QList<int>>("endurances"); // hero, monster
+        QTest::addColumn<Fight::Outcome>("outcome");
+        QTest::newRow("a monster at 2 dies from one hit")
+            << QList<int> { 10, 20, 8, 2 } << 0 << QList<int> { 1, 2, 3, 3 } << QList<int> { 11, 16 }
+            << QList<Round> { Round::HeroKills } << QList<int> { 20, 0 } << Fight::Outcome::Victory;
+        QTest::newRow("a monster at 1 falls to -1")
+            << QList<int> { 10, 20, 8, 1 } << 0 << QList<int> { 1, 2, 3, 3 } << QList<int> { 11, 16 }
+            << QList<Round> { Round::HeroKills } << QList<int> { 20, -1 } << Fight::Outcome::Victory;
+        QTest::newRow("equal strengths hurt nobody, the monster hits next")
+            << QList<int> { 10, 4, 10, 6 } << 0 << QList<int> { 3, 4, 3, 4, 6, 6, 1, 1 } << QList<int> { 17, 17 }
+            << QList<Round> { Round::Blocked, Round::MonsterHits } << QList<int> { 2, 6 } << Fight::Outcome::Undecided;
+        QTest::newRow("weapon +2 and armour -3 make a malus of 1")
+            << QList<int> { 10, 20, 10, 6 } << -1 << QList<int> { 3, 3, 3, 4 } << QList<int> { 16, 16 }
+            << QList<Round> { Round::Blocked } << QList<int> { 20, 6 } << Fight::Outcome::Undecided;
+        QTest::newRow("the hero dies at 2") << QList<int> { 5, 2, 10, 6 } << 0 << QList<int> { 6, 6, 1, 1 }
+                                            << QList<int> { 22, 7 } << QList<Round> { Round::MonsterKills }
+                                            << QList<int> { 0, 6 } << Fight::Outcome::Defeat;
+        QTest::newRow("a hero at 0 is beaten though the monster died")
+            << QList<int> { 10, 0, 1, 2 } << 0 << QList<int> { 1, 1, 6, 6 } << QList<int> { 3, 22 }
+            << QList<Round> { Round::HeroKills } << QList<int> { 0, 0 } << Fight::Outcome::Defeat;
+        QTest::newRow("a strength of 0 counts as rolled")
+            << QList<int> { 10, 20, -2, 2 } << 0 << QList<int> { 1, 1, 1, 1 } << QList<int> { 0, 12 }
+            << QList<Round> { Round::HeroKills } << QList<int> { 20, 0 } << Fight::Outcome::Victory;
+        QTest::newRow("strengths saturate at the int range")
+            << QList<int> { 10, 20, intMax, 6 } << intMin << QList<int> { 6, 6, 6, 6 } << QList<int> { intMax, intMin + 22 }
+            << QList<Round> { Round::MonsterHits } << QList<int> { 18, 6 } << Fight::Outcome::Undecided;
+    }
+
+    void fightsRoundByRound()
+    {
+        QFETCH(QList<int>, fighters);
+        QFETCH(int, bonus);
+        QFETCH(QList<int>, dice);
+        QFETCH(QList<int>, strengths);
+        QFETCH(QList<Round>, rounds);
+        QFETCH(QList<int>, endurances);
+        QFETCH(Fight::Outcome, outcome);
+        Stat habilete(fighters[0]), endurance(fighters[1]), chance(7);
+        Character hero(&habilete, &endurance, &chance);
+        Opponent opponent(fighters[2], fighters[3]);
+        ScriptedDice faces(dice);
+        // The bonus is split over a weapon and an armour, which add up.
+        Fight fight(&hero, &opponent, CombatItem("Lance", bonus == intMin ? bonus : bonus + 3, 0),
+                    CombatItem("Cotte", bonus == intMin ? 0 : -3, 0), FleeRule { false, 2, QString() }, &faces);
+        QCOMPARE(fight.bonus(), bonus);
+        QList<Round> decided;
+        QList<int> firstStrengths;
+        while (decided.size() < rounds.size()) {
+            const Fight::Press press = fight.attack();
+            QCOMPARE(fight.heroToRoll(), !press.round.has_value());
+            if (!press.round)
+                continue;
+            decided.append(*press.round);
+            if (decided.size() == 1)
+                firstStrengths = { press.monsterStrength, press.heroStrength };
+        }
+        QCOMPARE(firstStrengths, strengths);
+        QCOMPARE(decided, rounds);
+        QCOMPARE((QList<int> { hero.endurance(), opponent.endurance() }), endurances);
+        QCOMPARE(fight.outcome(), outcome);
+        QVERIFY(!faces.overdrawn());
+        QVERIFY(!fight.offersFlight());
+        fight.flee();
+        QCOMPARE(fight.outcome(), Fight::Outcome::Fled);
+    }
+
+    void choosesTheWeaponAndTheArmour_data()
+    {
+        QTest::addColumn<QByteArray>("carried");
+        QTest::addColumn<QList<Pick>>("picks");
+        QTest::addColumn<int>("bonus");
+        QTest::addColumn<QList<QStringList>>("asked");
+        QTest::newRow("nothing carried: Epée and Armure") << QByteArray() << QList<Pick>() << 0 << QList<QStringList>();
+        QTest::newRow("one weapon, no armour") << object("Lance", 1, 2) + object("Corde") << QList<Pick>() << 2
+                                               << QList<QStringList>();
+        QTest::newRow("the second of two weapons, confirmed")
+            << object("Dague", 1, 1) + object("Hache", 1, 3) + object("Cotte", 2, -1) << QList<Pick> { { 1, true } } << 2
+            << QList<QStringList> { { "arme", "Dague", "Hache" } };
+        QTest::newRow("a selection left unconfirmed: Epée")
+            << object("Dague", 1, 1) + object("Hache", 1, 3) << QList<Pick> { { 1, false } } << 0
+            << QList<QStringList> { { "arme", "Dague", "Hache" } };
+        QTest::newRow("a row without a record is no candidate")
+            << object("Lance", 1, 2) + object("Lance", 1, 2) + object("Lance", 1, 2, " throw=\"1\"") +
+                object("Cotte", 2, 1)
+            << QList<Pick>() << 1 << QList<QStringList>();
+    }
+
+    void choosesTheWeaponAndTheArmour()
+    {
+        QFETCH(QByteArray, carried);
+        QFETCH(QList<Pick>, picks);
+        QFETCH(int, bonus);
+        QFETCH(QList<QStringList>, asked);
+        Game game(objects(carried, "O,A"), {}, picks);
+        Fight &fight = game.adventure.startFight(game.input);
+        QCOMPARE(fight.bonus(), bonus);
+        QCOMPARE(game.input.pickLists, asked);
+        QCOMPARE(game.adventure.opponent()->endurance(), 6);
+    }
+
+    void showsWhatFollowsAFight_data()
+    {
+        QTest::addColumn<QList<int>>("dice");
+        QTest::addColumn<bool>("flee");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<PlayAction>("button");
+        QTest::newRow("victory") << QList<int> { 1, 1, 6, 6, 1, 1, 6, 6, 1, 1, 6, 6 } << false
+                                 << "Vous avez été victorieux." << PlayAction { PlayAction::Kind::Choice, "Continuer", "010", 1, 0 };
+        QTest::newRow("flight") << QList<int> { 1, 1 } << true << "Vous avez réussi à vous enfuir."
+                                << PlayAction { PlayAction::Kind::Flee, "Continuer", "020", 1, 0 };
+        // Left with both standing, the paragraph shows again as a later visit: no second gold.
+        QTest::newRow("undecided") << QList<int>() << false << "\nL'orc."
+                                   << PlayAction { PlayAction::Kind::Attack, "Attaquer Orc", QString(), 1, 0 };
+    }
+
+    void showsWhatFollowsAFight()
+    {
+        QFETCH(QList<int>, dice);
+        QFETCH(bool, flee);
+        QFETCH(QString, shown);
+        QFETCH(PlayAction, button);
+        Game game("<Attr id=\"000\"><Text>Avant.§\nL'orc.</Text><Type>O,A</Type><Objects><O><Gold Value=\"4\"/></O>"
+                  "</Objects><Monster><M Name=\"Orc\" Habilete=\"6\" Endurance=\"6\" Value=\"010\"/></Monster>"
+                  "<Flee active=\"1\" Round=\"1\" Ref=\"020\"/></Attr>",
+                  dice);
+        Fight &fight = game.adventure.startFight(game.input);
+        QVERIFY(fight.offersFlight());
+        while (game.dice.drawn() < startingFaces.size() + dice.size())
+            fight.attack();
+        if (flee)
+            fight.flee();
+        const PlayAreaContent after = game.adventure.endFight(game.input);
+        QCOMPARE(after.text, shown);
+        QCOMPARE(after.actions.size(), 1);
+        QCOMPARE(after.actions.first().kind, button.kind);
+        QCOMPARE(after.actions.first().caption, button.caption);
+        QCOMPARE(after.actions.first().target, button.target);
+        QCOMPARE(game.adventure.gold(), 4);
+    }
+
+    void movesToAMissingParagraph()
+    {
+        // A book without "000" opens on an empty paragraph; a later move says what is missing.
+        Game game("<Attr id=\"001\"/>");
+        QVERIFY(game.shown.text.isEmpty() && game.shown.actions.isEmpty());
+        const PlayAreaContent missing = game.adventure.enterParagraph(QStringLiteral("404"), game.input);
+        QCOMPARE(missing.text, QStringLiteral("Le paragraphe « 404 » n'existe pas dans ce livre."));
+        QCOMPARE(captions(missing), QStringList { "Terminer" });
+        QCOMPARE(missing.actions.first().kind, PlayAction::Kind::End);
+        QCOMPARE(game.adventure.visitedParagraphs(), QStringLiteral("000,404,"));
+    }
+
+    void keepsHugeParagraphsShort_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<QByteArray>("entry");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("actions");
+        QTest::addColumn<int>("monsters");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("100 choices, all shown") << QByteArray("C") << QByteArray("<C>c</C>") << 100 << 100 << 0 << QString();
+        QTest::newRow("150 choices") << QByteArray("C") << QByteArray("<C>c</C>") << 150 << 100 << 0 << "… et 50 autres choix.";
+        QTest::newRow("150 monsters") << QByteArray("A") << QByteArray("<M/>") << 150 << 0 << 100 << "… et 50 autres monstres.";
+    }
+
+    void keepsHugeParagraphsShort()
+    {
+        QFETCH(QByteArray, type);
+        QFETCH(QByteArray, entry);
+        QFETCH(int, count);
+        QFETCH(int, actions);
+        QFETCH(int, monsters);
+        QFETCH(QString, note);
+        const QByteArray element = type == "C" ? "Choices" : "Monster";
+        const PlayAreaContent content = ParagraphLayout::lay(
+            parse("<Attr id=\"000\"><Type>" + type + "</Type><" + element + ">" + entry.repeated(count) + "</" +
+                  element + "></Attr>")
+                .value(QStringLiteral("000")),
+            false);
+        QCOMPARE(content.actions.size(), actions);
+        QCOMPARE(content.monsters.size(), monsters);
+        QCOMPARE(content.notes, note.isEmpty() ? QStringList() : QStringList { note });
+    }
+};
+
+QTEST_GUILESS_MAIN(RulesTest)
+#include "tst_rules.moc"
