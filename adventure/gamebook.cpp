@@ -4,6 +4,7 @@
 #include "attack.h"
 #include "bookparser.h"
 #include "dialoginput.h"
+#include "playareakeys.h"
 #include "randomdice.h"
 #include "stat.h"
 #include "ui_gamebook.h"
@@ -26,6 +27,7 @@ gameBook::gameBook(QWidget *parent)
         box->setValue(0);
     attackDialog = new Attack;
     ui->listEquipments->clear();
+    keys = new PlayAreaKeys(this, ui->grid_Game);
 }
 
 gameBook::~gameBook()

@@ -20,6 +20,7 @@ class Character;
 class DialogInput;
 class GameButton;
 class Opponent;
+class PlayAreaKeys;
 class QTextEdit;
 class Ui_gameBook;
 
@@ -58,6 +59,7 @@ private:
     void fight();
     void showContent(const PlayAreaContent &content);
     void placeButton(const PlayAction &action);
+    void orderFocus();
     void refreshSheet();
 
     Ui_gameBook *ui;
@@ -68,6 +70,7 @@ private:
     QList<QWidget *> paragraphWidgets;
     QDomElement rootElement;
     Attack *attackDialog = nullptr;
+    PlayAreaKeys *keys;
 };
 
 #endif // GAMEBOOK_H

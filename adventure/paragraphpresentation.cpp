@@ -6,6 +6,7 @@
 #include "gamebook.h"
 #include "gamebutton.h"
 #include "harringtonfont.h"
+#include "playareakeys.h"
 #include "ui_gamebook.h"
 
 #include <QGridLayout>
@@ -57,7 +58,22 @@ void gameBook::showContent(const PlayAreaContent &content)
     for (const PlayAction &action : content.actions)
         placeButton(action);
     ui->gridLayoutWidget_5->show();
+    orderFocus();
     refreshSheet();
+}
+
+// Tab goes from the text to the buttons in reading order, and the first button has the focus.
+void gameBook::orderFocus()
+{
+    textView->setTabChangesFocus(true);
+    const QList<GameButton *> buttons = keys->buttonsInReadingOrder();
+    QWidget *previous = textView;
+    for (GameButton *button : buttons) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    if (!buttons.isEmpty())
+        buttons.first()->setFocus();
 }
 
 // A button without a type is "Terminer": it closes the window instead of reaching the slot.

@@ -19,6 +19,9 @@ Attack::Attack(QWidget *parent)
     attackButton = new GameButton(tr("Force d'Attaque MONSTRE"));
     ui = new Ui_Attack;
     ui->setupUi(this);
+    // The scores are shown, never edited: the keyboard goes to the buttons.
+    for (QSpinBox *box : findChildren<QSpinBox *>())
+        box->setFocusPolicy(Qt::NoFocus);
     connect(attackButton, &QPushButton::clicked, this, &Attack::CalculateFA);
     connect(fleeButton, &QPushButton::clicked, this, &Attack::fleeBattle);
 }
@@ -40,6 +43,8 @@ void Attack::setupFight(Fight *fight)
     ui->sb_HabiletePerso->setValue(fight->hero()->habilete());
     startRound();
     placeButtons();
+    setTabOrder(attackButton, fleeButton);
+    attackButton->setFocus();
 }
 
 bool Attack::hasFled() const

@@ -104,7 +104,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("current");
         QTest::newRow("never above the start") << 10 << QList<int> { -1, 3 } << 10;
         QTest::newRow("no floor") << 3 << QList<int> { -5 } << -2;
-        QTest::newRow("saturates at the int range") << intMax << QList<int> { intMax, intMin, intMin, intMin } << intMin;
+        QTest::newRow("saturates at the int range")
+            << intMax << QList<int> { intMax, intMin, intMin, intMin } << intMin;
     }
 
     void capsScoresWithoutAFloor()
@@ -126,8 +127,8 @@ private Q_SLOTS:
         QCOMPARE(game.adventure.endurance()->initial(), startingEndurance);
         // Each roll draws a pair; a one-die roll counts only the first.
         QCOMPARE(game.dice.drawn(), 6);
-        QCOMPARE(game.input.rollTitles, (QStringList { "HABILETE - Lancer de dés", "ENDURANCE - Lancer de dés",
-                                                        "CHANCE - Lancer de dés" }));
+        QCOMPARE(game.input.rollTitles,
+                 (QStringList { "HABILETE - Lancer de dés", "ENDURANCE - Lancer de dés", "CHANCE - Lancer de dés" }));
     }
 
     void showsTheTextOfEachVisit()
@@ -137,7 +138,8 @@ private Q_SLOTS:
                   "<Attr id=\"1\"><Text>A§B</Text></Attr>");
         QCOMPARE(game.shown.text, QStringLiteral("Une salle.   Encore la salle."));
         game.adventure.enterParagraph(QStringLiteral("11"), game.input);
-        QCOMPARE(game.adventure.enterParagraph(QStringLiteral("000"), game.input).text, QStringLiteral(" Encore la salle."));
+        QCOMPARE(game.adventure.enterParagraph(QStringLiteral("000"), game.input).text,
+                 QStringLiteral(" Encore la salle."));
         // "1" was never shown, though "11" was.
         QCOMPARE(game.adventure.enterParagraph(QStringLiteral("1"), game.input).text, QStringLiteral("A B"));
         QCOMPARE(game.adventure.visitedParagraphs(), QStringLiteral("000,11,000,1,"));
@@ -154,15 +156,18 @@ private Q_SLOTS:
         QTest::addColumn<QList<QStringList>>("asked");
         const QList<int> none { 0, 0, 0 };
         QTest::newRow("bonus capped, without a floor")
-            << QByteArray("<Attr id=\"000\"><Type>B</Type><Bonus Habilete=\"3\" Endurance=\"-30\" Chance=\"-1\"/></Attr>")
+            << QByteArray(
+                   "<Attr id=\"000\"><Type>B</Type><Bonus Habilete=\"3\" Endurance=\"-30\" Chance=\"-1\"/></Attr>")
             << QList<Pick>() << QStringList() << QStringList() << QList<int> { 0, 0 } << QList<int> { 0, -30, -1 }
             << QList<QStringList>();
         QTest::newRow("gold and provisions held within 0..99")
-            << objects("<O><Gold Value=\"98\"/><Food Value=\"-1\"/></O><O><Gold Value=\"5\"/><Food Value=\"2147483647\"/></O>"
+            << objects("<O><Gold Value=\"98\"/><Food Value=\"-1\"/></O><O><Gold Value=\"5\"/><Food "
+                       "Value=\"2147483647\"/></O>"
                        "<O><Gold Value=\"-2147483648\"/></O>")
             << QList<Pick>() << QStringList() << QStringList() << QList<int> { 0, 99 } << none << QList<QStringList>();
         QTest::newRow("one record per name, throwing away the topmost row")
-            << objects(object("Dague", 1, 1) + object("Corde") + object("Dague", 1, 2) + object("Dague", 0, 0, " throw=\"1\""))
+            << objects(object("Dague", 1, 1) + object("Corde") + object("Dague", 1, 2) +
+                       object("Dague", 0, 0, " throw=\"1\""))
             << QList<Pick>() << QStringList { "Corde", "Dague" } << QStringList { "Corde" } << QList<int> { 0, 0 }
             << none << QList<QStringList>();
         QTest::newRow("an exchange gives up the last selection, even unconfirmed")
@@ -194,8 +199,9 @@ private Q_SLOTS:
         QCOMPARE(game.adventure.inventory().rows(), rows);
         QCOMPARE(game.adventure.inventory().records().keys(), records);
         QCOMPARE((QList<int> { game.adventure.gold(), game.adventure.provisions() }), goldAndFood);
-        QCOMPARE(game.scores(), (QList<int> { startingHabilete + scoreChanges[0], startingEndurance + scoreChanges[1],
-                                              startingChance + scoreChanges[2] }));
+        QCOMPARE(game.scores(),
+                 (QList<int> { startingHabilete + scoreChanges[0], startingEndurance + scoreChanges[1],
+                               startingChance + scoreChanges[2] }));
         QCOMPARE(game.input.pickLists, asked);
         QCOMPARE(game.adventure.visitedParagraphs(), QStringLiteral("000,000,"));
     }
@@ -208,18 +214,22 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("scoreChanges");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("target");
-        QTest::newRow("a meal at full ENDURANCE") << QByteArray() << "meal" << QList<int>() << QList<int> { 0, 0, 0 }
-                                                  << QString() << QString();
+        QTest::newRow("a meal at full ENDURANCE")
+            << QByteArray() << "meal" << QList<int>() << QList<int> { 0, 0, 0 } << QString() << QString();
         QTest::newRow("a meal restores 2") << QByteArray("Endurance=\"-5\"") << "meal" << QList<int>()
                                            << QList<int> { 0, -3, 0 } << QString() << QString();
-        QTest::newRow("a total equal to CHANCE is lucky") << QByteArray() << "luck" << QList<int> { 4, 6 }
-                                                          << QList<int> { 0, 0, -1 } << "Le pont tient." << "100";
-        QTest::newRow("one more is unlucky") << QByteArray() << "luck" << QList<int> { 5, 6 } << QList<int> { 0, 0, -1 }
-                                             << "Le pont cède." << "200";
+        QTest::newRow("a total equal to CHANCE is lucky")
+            << QByteArray() << "luck" << QList<int> { 4, 6 } << QList<int> { 0, 0, -1 } << "Le pont tient."
+            << "100";
+        QTest::newRow("one more is unlucky")
+            << QByteArray() << "luck" << QList<int> { 5, 6 } << QList<int> { 0, 0, -1 } << "Le pont cède."
+            << "200";
         QTest::newRow("CHANCE below zero") << QByteArray("Chance=\"-20\"") << "luck" << QList<int> { 1, 1 }
-                                           << QList<int> { 0, 0, -21 } << "Le pont cède." << "200";
-        QTest::newRow("a flight costs 2, whatever is left") << QByteArray("Endurance=\"-19\"") << "flight" << QList<int>()
-                                                            << QList<int> { 0, -21, 0 } << "Loin." << "300";
+                                           << QList<int> { 0, 0, -21 } << "Le pont cède."
+                                           << "200";
+        QTest::newRow("a flight costs 2, whatever is left")
+            << QByteArray("Endurance=\"-19\"") << "flight" << QList<int>() << QList<int> { 0, -21, 0 } << "Loin."
+            << "300";
     }
 
     void appliesTheRulesOfEachButton()
@@ -230,10 +240,11 @@ private Q_SLOTS:
         QFETCH(QList<int>, scoreChanges);
         QFETCH(QString, shown);
         QFETCH(QString, target);
-        Game game("<Attr id=\"000\"><Type>B,E,L,F</Type><Bonus " + bonus +
-                      "/><Luck><Lucky Value=\"100\">Le pont tient.</Lucky><Unlucky Value=\"200\">Le pont cède.</Unlucky>"
-                      "</Luck><Flee active=\"1\" Round=\"1\" Ref=\"300\"/></Attr><Attr id=\"300\"><Text>Loin.</Text></Attr>",
-                  dice);
+        Game game(
+            "<Attr id=\"000\"><Type>B,E,L,F</Type><Bonus " + bonus +
+                "/><Luck><Lucky Value=\"100\">Le pont tient.</Lucky><Unlucky Value=\"200\">Le pont cède.</Unlucky>"
+                "</Luck><Flee active=\"1\" Round=\"1\" Ref=\"300\"/></Attr><Attr id=\"300\"><Text>Loin.</Text></Attr>",
+            dice);
         PlayAreaContent after;
         if (button == QLatin1String("meal")) {
             game.adventure.takeMeal();
@@ -244,8 +255,9 @@ private Q_SLOTS:
             game.adventure.payFlight();
             after = game.adventure.enterParagraph(QStringLiteral("300"), game.input);
         }
-        QCOMPARE(game.scores(), (QList<int> { startingHabilete + scoreChanges[0], startingEndurance + scoreChanges[1],
-                                              startingChance + scoreChanges[2] }));
+        QCOMPARE(game.scores(),
+                 (QList<int> { startingHabilete + scoreChanges[0], startingEndurance + scoreChanges[1],
+                               startingChance + scoreChanges[2] }));
         QCOMPARE(after.text, shown);
         if (button == QLatin1String("luck")) {
             QCOMPARE(captions(after), QStringList { "Continuer" });
@@ -275,9 +287,9 @@ private Q_SLOTS:
         QTest::newRow("weapon +2 and armour -3 make a malus of 1")
             << QList<int> { 10, 20, 10, 6 } << -1 << QList<int> { 3, 3, 3, 4 } << QList<int> { 16, 16 }
             << QList<Round> { Round::Blocked } << QList<int> { 20, 6 } << Fight::Outcome::Undecided;
-        QTest::newRow("the hero dies at 2") << QList<int> { 5, 2, 10, 6 } << 0 << QList<int> { 6, 6, 1, 1 }
-                                            << QList<int> { 22, 7 } << QList<Round> { Round::MonsterKills }
-                                            << QList<int> { 0, 6 } << Fight::Outcome::Defeat;
+        QTest::newRow("the hero dies at 2")
+            << QList<int> { 5, 2, 10, 6 } << 0 << QList<int> { 6, 6, 1, 1 } << QList<int> { 22, 7 }
+            << QList<Round> { Round::MonsterKills } << QList<int> { 0, 6 } << Fight::Outcome::Defeat;
         QTest::newRow("a hero at 0 is beaten though the monster died")
             << QList<int> { 10, 0, 1, 2 } << 0 << QList<int> { 1, 1, 6, 6 } << QList<int> { 3, 22 }
             << QList<Round> { Round::HeroKills } << QList<int> { 0, 0 } << Fight::Outcome::Defeat;
@@ -285,8 +297,9 @@ private Q_SLOTS:
             << QList<int> { 10, 20, -2, 2 } << 0 << QList<int> { 1, 1, 1, 1 } << QList<int> { 0, 12 }
             << QList<Round> { Round::HeroKills } << QList<int> { 20, 0 } << Fight::Outcome::Victory;
         QTest::newRow("strengths saturate at the int range")
-            << QList<int> { 10, 20, intMax, 6 } << intMin << QList<int> { 6, 6, 6, 6 } << QList<int> { intMax, intMin + 22 }
-            << QList<Round> { Round::MonsterHits } << QList<int> { 18, 6 } << Fight::Outcome::Undecided;
+            << QList<int> { 10, 20, intMax, 6 } << intMin << QList<int> { 6, 6, 6, 6 }
+            << QList<int> { intMax, intMin + 22 } << QList<Round> { Round::MonsterHits } << QList<int> { 18, 6 }
+            << Fight::Outcome::Undecided;
     }
 
     void fightsRoundByRound()
@@ -334,18 +347,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("bonus");
         QTest::addColumn<QList<QStringList>>("asked");
         QTest::newRow("nothing carried: Epée and Armure") << QByteArray() << QList<Pick>() << 0 << QList<QStringList>();
-        QTest::newRow("one weapon, no armour") << object("Lance", 1, 2) + object("Corde") << QList<Pick>() << 2
-                                               << QList<QStringList>();
+        QTest::newRow("one weapon, no armour")
+            << object("Lance", 1, 2) + object("Corde") << QList<Pick>() << 2 << QList<QStringList>();
         QTest::newRow("the second of two weapons, confirmed")
-            << object("Dague", 1, 1) + object("Hache", 1, 3) + object("Cotte", 2, -1) << QList<Pick> { { 1, true } } << 2
-            << QList<QStringList> { { "arme", "Dague", "Hache" } };
+            << object("Dague", 1, 1) + object("Hache", 1, 3) + object("Cotte", 2, -1) << QList<Pick> { { 1, true } }
+            << 2 << QList<QStringList> { { "arme", "Dague", "Hache" } };
         QTest::newRow("a selection left unconfirmed: Epée")
             << object("Dague", 1, 1) + object("Hache", 1, 3) << QList<Pick> { { 1, false } } << 0
             << QList<QStringList> { { "arme", "Dague", "Hache" } };
-        QTest::newRow("a row without a record is no candidate")
-            << object("Lance", 1, 2) + object("Lance", 1, 2) + object("Lance", 1, 2, " throw=\"1\"") +
-                object("Cotte", 2, 1)
-            << QList<Pick>() << 1 << QList<QStringList>();
+        QTest::newRow("a row without a record is no candidate") << object("Lance", 1, 2) + object("Lance", 1, 2) +
+                object("Lance", 1, 2, " throw=\"1\"") +
+                object("Cotte", 2, 1) << QList<Pick>() << 1 << QList<QStringList>();
     }
 
     void choosesTheWeaponAndTheArmour()
@@ -368,7 +380,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<PlayAction>("button");
         QTest::newRow("victory") << QList<int> { 1, 1, 6, 6, 1, 1, 6, 6, 1, 1, 6, 6 } << false
-                                 << "Vous avez été victorieux." << PlayAction { PlayAction::Kind::Choice, "Continuer", "010", 1, 0 };
+                                 << "Vous avez été victorieux."
+                                 << PlayAction { PlayAction::Kind::Choice, "Continuer", "010", 1, 0 };
         QTest::newRow("flight") << QList<int> { 1, 1 } << true << "Vous avez réussi à vous enfuir."
                                 << PlayAction { PlayAction::Kind::Flee, "Continuer", "020", 1, 0 };
         // Left with both standing, the paragraph shows again as a later visit: no second gold.
@@ -421,9 +434,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("actions");
         QTest::addColumn<int>("monsters");
         QTest::addColumn<QString>("note");
-        QTest::newRow("100 choices, all shown") << QByteArray("C") << QByteArray("<C>c</C>") << 100 << 100 << 0 << QString();
-        QTest::newRow("150 choices") << QByteArray("C") << QByteArray("<C>c</C>") << 150 << 100 << 0 << "… et 50 autres choix.";
-        QTest::newRow("150 monsters") << QByteArray("A") << QByteArray("<M/>") << 150 << 0 << 100 << "… et 50 autres monstres.";
+        QTest::newRow("100 choices, all shown")
+            << QByteArray("C") << QByteArray("<C>c</C>") << 100 << 100 << 0 << QString();
+        QTest::newRow("150 choices") << QByteArray("C") << QByteArray("<C>c</C>") << 150 << 100 << 0
+                                     << "… et 50 autres choix.";
+        QTest::newRow("150 monsters") << QByteArray("A") << QByteArray("<M/>") << 150 << 0 << 100
+                                      << "… et 50 autres monstres.";
     }
 
     void keepsHugeParagraphsShort()
@@ -435,11 +451,11 @@ private Q_SLOTS:
         QFETCH(int, monsters);
         QFETCH(QString, note);
         const QByteArray element = type == "C" ? "Choices" : "Monster";
-        const PlayAreaContent content = ParagraphLayout::lay(
-            parse("<Attr id=\"000\"><Type>" + type + "</Type><" + element + ">" + entry.repeated(count) + "</" +
-                  element + "></Attr>")
-                .value(QStringLiteral("000")),
-            false);
+        const PlayAreaContent content =
+            ParagraphLayout::lay(parse("<Attr id=\"000\"><Type>" + type + "</Type><" + element + ">" +
+                                       entry.repeated(count) + "</" + element + "></Attr>")
+                                     .value(QStringLiteral("000")),
+                                 false);
         QCOMPARE(content.actions.size(), actions);
         QCOMPARE(content.monsters.size(), monsters);
         QCOMPARE(content.notes, note.isEmpty() ? QStringList() : QStringList { note });
