@@ -26,7 +26,8 @@ public:
 
     void place(PlayAction::Kind kind, const QString &caption, const QString &target = QString())
     {
-        content->actions.append(PlayAction { kind, caption, target, row, column });
+        content->actions.append(PlayAction { kind, ParagraphLayout::cut(caption, ParagraphLayout::maximumCaptionLength),
+                                             target, row, column });
     }
 
     void describeMonsters()
@@ -35,8 +36,11 @@ public:
         if (count == 0)
             return;
         const int described = qMin(count, ParagraphLayout::maximumMonstersDescribed);
-        for (int number = 1; number <= described; ++number)
-            content->monsters.append(paragraph.monsters.value(subMapKey('M', number)));
+        for (int number = 1; number <= described; ++number) {
+            Monster monster = paragraph.monsters.value(subMapKey('M', number));
+            monster.name = ParagraphLayout::cut(monster.name, ParagraphLayout::maximumCaptionLength);
+            content->monsters.append(monster);
+        }
         if (count > described)
             content->notes.append(text("… et %1 autres monstres.").arg(count - described));
         if (count == 1) {
@@ -79,7 +83,7 @@ private:
 PlayAreaContent ParagraphLayout::lay(const Paragraph &paragraph, bool visited)
 {
     PlayAreaContent content;
-    content.text = visibleText(paragraph.text, visited);
+    content.text = cut(visibleText(paragraph.text, visited), maximumTextLength);
     Layout layout(paragraph, &content);
     const QStringList codes = paragraph.type.split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (const QString &code : codes) {
@@ -118,9 +122,14 @@ PlayAreaContent ParagraphLayout::outcome(const QString &text, PlayAction::Kind k
                                          const QString &target)
 {
     PlayAreaContent content;
-    content.text = text;
+    content.text = cut(text, maximumTextLength);
     content.actions.append(PlayAction { kind, caption, target, 1, 0 });
     return content;
+}
+
+QString ParagraphLayout::cut(const QString &text, int maximum)
+{
+    return text.size() <= maximum ? text : text.left(maximum) + QChar(0x2026);
 }
 
 bool ParagraphLayout::offersFlightAtOnce(const Paragraph &paragraph)

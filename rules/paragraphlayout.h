@@ -12,6 +12,10 @@ public:
     // far below them, and a hostile one cannot make the player build widgets without end.
     static constexpr int maximumChoiceButtons = 100;
     static constexpr int maximumMonstersDescribed = 100;
+    // Texts and captions are cut there, for the same reason: laying out a text costs time
+    // in proportion to its length, about a second for a million characters.
+    static constexpr int maximumTextLength = 100000;
+    static constexpr int maximumCaptionLength = 1000;
 
     static PlayAreaContent lay(const Paragraph &paragraph, bool visited);
     // What comes before the first "§" is read on the first visit only.
@@ -19,6 +23,8 @@ public:
     // An outcome: its text, and one button under it.
     static PlayAreaContent outcome(const QString &text, PlayAction::Kind kind, const QString &caption,
                                    const QString &target = QString());
+    // `text` cut at `maximum` characters, with an ellipsis where it was cut.
+    static QString cut(const QString &text, int maximum);
     // A flee button is offered on the paragraph itself when its flight is active at round 1.
     static bool offersFlightAtOnce(const Paragraph &paragraph);
 };

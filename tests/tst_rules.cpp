@@ -460,6 +460,17 @@ private Q_SLOTS:
         QCOMPARE(content.monsters.size(), monsters);
         QCOMPARE(content.notes, note.isEmpty() ? QStringList() : QStringList { note });
     }
+
+    void cutsHugeTexts()
+    {
+        Paragraph paragraph;
+        paragraph.text = QString(ParagraphLayout::maximumTextLength + 1, QLatin1Char('a'));
+        paragraph.type = QStringLiteral("C");
+        paragraph.choices.insert(QStringLiteral("C1"), Choice { QString(), QString(5000, QLatin1Char('b')) });
+        const PlayAreaContent content = ParagraphLayout::lay(paragraph, false);
+        QCOMPARE(content.text, QString(ParagraphLayout::maximumTextLength, QLatin1Char('a')) + QChar(0x2026));
+        QCOMPARE(content.actions.first().caption.size(), ParagraphLayout::maximumCaptionLength + 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(RulesTest)
