@@ -26,6 +26,9 @@ LaunchDeuce::LaunchDeuce(QWidget *parent)
     firstFace->setAlignment(Qt::AlignHCenter);
     secondFace->setAlignment(Qt::AlignHCenter);
     helpLabel->setWordWrap(true);
+    // Enter keeps the roll on screen wherever the focus is; Space presses the focused button.
+    okButton->setDefault(true);
+    rerollButton->setAutoDefault(false);
     connect(ui->sb_nbDes, QOverload<int>::of(&QSpinBox::valueChanged), this, &LaunchDeuce::changeDes);
     connect(rerollButton, &QPushButton::clicked, this, &LaunchDeuce::nouvelleTentative);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
