@@ -3,67 +3,119 @@
 #include <QByteArray>
 #include <QFile>
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 const QByteArray titleMarker("Title=\"");
-constexpr qint64 chunkSize = 1024 * 1024;
+// The marker but its closing quote.
+const QByteArray markerLead = titleMarker.left(titleMarker.size() - 1);
 // An empty text and a lone line feed, with or without a byte-order mark, fit in this many
 // bytes; a longer text can decode to neither.
 constexpr int leadingBytesNeeded = 8;
 
-// Follows the text chunk by chunk until the title is complete.
+// The position of the first `byte` in `bytes` from `from` on, or -1. Unlike QByteArray's
+// own search, which goes byte by byte, memchr takes many bytes at a time.
+int find(const QByteArray &bytes, char byte, int from = 0)
+{
+    if (from >= bytes.size())
+        return -1;
+    const auto *found = static_cast<const char *>(std::memchr(bytes.constData() + from, byte, bytes.size() - from));
+    return found ? int(found - bytes.constData()) : -1;
+}
+
+void dropCarriageReturns(QByteArray *bytes)
+{
+    if (find(*bytes, '\r') >= 0)
+        bytes->truncate(int(std::remove(bytes->begin(), bytes->end(), '\r') - bytes->begin()));
+}
+
+// Follows the raw bytes of the text, piece by piece, until the title is complete. Carriage
+// returns count for nothing, as in text mode; rather than dropping them from every piece,
+// the search steps over them, and only the title's own bytes are cleaned of them.
 class TitleSearch {
 public:
     void add(const QByteArray &piece)
     {
-        if (m_found) {
-            m_kept += piece;
+        if (m_complete)
+            return;
+        if (!m_kept.isEmpty()) {
+            keepTitle(piece);
             return;
         }
-        // The marker may straddle two chunks: look first where the last one ended.
-        const int overlap = titleMarker.size() - 1;
-        const QByteArray joint = m_tail + piece.left(overlap);
-        int at = joint.indexOf(titleMarker);
-        if (at >= 0) {
-            m_found = true;
-            m_kept = joint.mid(at) + piece.mid(overlap);
-            return;
+        // From quote to quote, which are rare in prose, looking back for the rest of the marker.
+        for (int quote = find(piece, '"'); quote >= 0; quote = find(piece, '"', quote + 1)) {
+            if (markerLeadEndsAt(piece, quote)) {
+                m_kept = titleMarker;
+                keepTitle(piece.mid(quote + 1));
+                return;
+            }
         }
-        at = piece.indexOf(titleMarker);
-        if (at >= 0) {
-            m_found = true;
-            m_kept = piece.mid(at);
-            return;
-        }
-        m_tail = (m_tail + piece.right(overlap)).right(overlap);
+        m_textEnd = lastTextBytes(piece);
     }
 
     // True once the closing quote is in, or the title is as long as it may get.
-    bool complete()
-    {
-        if (!m_found)
-            return false;
-        const int quote = m_kept.indexOf('"', titleMarker.size());
-        if (quote >= 0) {
-            m_kept.truncate(quote + 1);
-            return true;
-        }
-        if (m_kept.size() >= titleMarker.size() + BookTextReader::maximumTitleBytes) {
-            m_kept.truncate(titleMarker.size() + BookTextReader::maximumTitleBytes);
-            return true;
-        }
-        return false;
-    }
+    bool complete() const { return m_complete; }
 
-    // The marker starts with an ASCII letter, so decoding from it gives the same characters
-    // as decoding the whole text and taking the same part.
-    QString text() const { return m_found ? QString::fromUtf8(m_kept) : QString(); }
+    // The marker starts with an ASCII letter, and a malformed sequence never swallows the
+    // byte that follows it, so decoding from the marker gives the same characters as
+    // decoding the whole text and taking the same part.
+    QString text() const { return m_kept.isEmpty() ? QString() : QString::fromUtf8(m_kept); }
 
 private:
-    bool m_found = false;
-    QByteArray m_tail;
+    // True when the text just before position `end` of `piece` is the marker's lead. The
+    // lead may have begun in an earlier piece, whose last bytes of text are m_textEnd.
+    bool markerLeadEndsAt(const QByteArray &piece, int end) const
+    {
+        int wanted = markerLead.size();
+        for (int at = end - 1; wanted > 0 && at >= 0; --at) {
+            if (piece.at(at) == '\r')
+                continue;
+            if (piece.at(at) != markerLead.at(--wanted))
+                return false;
+        }
+        return wanted == 0 || m_textEnd.endsWith(markerLead.left(wanted));
+    }
+
+    // The last bytes of the text so far, as many as the marker's lead.
+    QByteArray lastTextBytes(const QByteArray &piece) const
+    {
+        const int needed = markerLead.size();
+        QByteArray last;
+        for (int at = piece.size() - 1; last.size() < needed && at >= 0; --at) {
+            if (piece.at(at) != '\r')
+                last.prepend(piece.at(at));
+        }
+        return (m_textEnd + last).right(needed);
+    }
+
+    // Takes the raw bytes that follow the marker or the part of the title already kept.
+    void keepTitle(QByteArray bytes)
+    {
+        const int quote = find(bytes, '"');
+        if (quote >= 0)
+            bytes.truncate(quote + 1);
+        dropCarriageReturns(&bytes);
+        const int room = titleMarker.size() + BookTextReader::maximumTitleBytes - m_kept.size();
+        m_complete = quote >= 0 || bytes.size() >= room;
+        m_kept += bytes.left(room);
+    }
+
+    bool m_complete = false;
+    QByteArray m_textEnd;
     QByteArray m_kept;
 };
+
+// Adds the bytes of `piece` that are not carriage returns to `leadingBytes` until it holds
+// one more than is needed to tell an unusable text.
+void keepLeadingBytes(const QByteArray &piece, QByteArray *leadingBytes)
+{
+    for (int at = 0; leadingBytes->size() <= leadingBytesNeeded && at < piece.size(); ++at) {
+        if (piece.at(at) != '\r')
+            leadingBytes->append(piece.at(at));
+    }
+}
 
 } // namespace
 
@@ -71,27 +123,23 @@ bool BookTextReader::read(QFile *file, QString *text)
 {
     TitleSearch search;
     QByteArray leadingBytes;
-    qint64 textSize = 0;
-    bool endOfText = false;
-    while (!endOfText) {
-        // In text mode Qt drops carriage returns as it reads, exactly as a whole read would.
-        QByteArray piece = file->read(chunkSize);
-        if (piece.isEmpty())
+    QByteArray piece;
+    for (int readSize = firstReadBytes; !search.complete(); readSize = laterReadBytes) {
+        piece.resize(readSize);
+        const qint64 got = file->read(piece.data(), readSize);
+        if (got <= 0)
             break;
-        const int nul = piece.indexOf('\0');
-        if (nul >= 0) {
+        piece.truncate(int(got));
+        const int nul = find(piece, '\0');
+        if (nul >= 0)
             piece.truncate(nul);
-            endOfText = true;
-        }
-        if (leadingBytes.size() < leadingBytesNeeded)
-            leadingBytes += piece.left(leadingBytesNeeded - leadingBytes.size());
-        textSize += piece.size();
+        keepLeadingBytes(piece, &leadingBytes);
         search.add(piece);
-        if (search.complete())
+        if (nul >= 0)
             break;
     }
     *text = search.text();
-    if (textSize > leadingBytesNeeded)
+    if (leadingBytes.size() > leadingBytesNeeded)
         return true;
     const QString leadingText = QString::fromUtf8(leadingBytes);
     return !leadingText.isEmpty() && leadingText != QLatin1String("\n");

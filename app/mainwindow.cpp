@@ -58,9 +58,13 @@ void MainWindow::updateView(int row)
 void MainWindow::scanBooks()
 {
     const QString folder = QDir::currentPath() + QStringLiteral("/Add-on");
-    const QStringList entries = QDir(folder).entryList({ QStringLiteral("*.xml") });
-    for (const QString &entry : entries) {
-        QFile file(folder + QLatin1Char('/') + entry);
+    const QFileInfoList entries = QDir(folder).entryInfoList({ QStringLiteral("*.xml") });
+    for (const QFileInfo &entry : entries) {
+        // Only regular files are read: a pipe or a device named like a book would block or
+        // never end. The listing has already learnt each entry's type.
+        if (!entry.isFile())
+            continue;
+        QFile file(folder + QLatin1Char('/') + entry.fileName());
         if (readFileText(file))
             continue;
         currentTitle = extractTitle(fileText);
@@ -73,9 +77,9 @@ void MainWindow::scanBooks()
 
 bool MainWindow::readFileText(QFile &file)
 {
-    // Only regular files are read: a pipe or a device named like a book would block or
-    // never end.
-    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+    // The reader drops carriage returns as text mode would, only where they matter, and
+    // reads in pieces of its own, so Qt's text mode and buffer would only copy.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return true;
     const bool usable = BookTextReader::read(&file, &fileText);
     file.close();
