@@ -1,10 +1,11 @@
 #include "bookparser.h"
 
+#include "boundedxmlreader.h"
+
 #include <QDomDocument>
 #include <QDomElement>
 #include <QFile>
 #include <QFileInfo>
-#include <QXmlStreamReader>
 
 namespace {
 
@@ -144,12 +145,13 @@ bool BookParser::openBook(QFile *file)
 
 bool BookParser::readDocument(QFile *file, QDomDocument *document)
 {
-    const bool parsable = withinLimits(file);
-    if (!parsable || !file->reset() || !document->setContent(file)) {
+    // The limits are judged on the parse that builds the document: only that parse sees what
+    // entities expand to.
+    const bool parsed =
+        BoundedXmlReader::readDocument(file, document, XmlLimits { maximumDepth, maximumNodes, maximumCharacters });
+    if (!parsed)
         document->clear();
-        return false;
-    }
-    return true;
+    return parsed;
 }
 
 void BookParser::parseParagraphs(const QDomElement &rootElement, QMap<QString, Paragraph> *paragraphs)
@@ -158,35 +160,4 @@ void BookParser::parseParagraphs(const QDomElement &rootElement, QMap<QString, P
     for (QDomElement attr = rootElement.firstChildElement(attrTag); !attr.isNull();
          attr = attr.nextSiblingElement(attrTag))
         paragraphs->insert(attr.attribute(QStringLiteral("id")), readParagraph(attr));
-}
-
-// A cheap, iterative pre-pass that the DOM parser could not survive without: only depth
-// and size are judged here; every other question of well-formedness is left to the DOM
-// parser, so that both agree on what a book is.
-bool BookParser::withinLimits(QFile *file)
-{
-    QXmlStreamReader reader(file);
-    int depth = 0;
-    qint64 nodes = 0;
-    while (!reader.atEnd() && !reader.hasError()) {
-        switch (reader.readNext()) {
-        case QXmlStreamReader::StartElement:
-            if (++depth > maximumDepth)
-                return false;
-            nodes += 1 + reader.attributes().size();
-            break;
-        case QXmlStreamReader::EndElement:
-            --depth;
-            break;
-        case QXmlStreamReader::Characters:
-            nodes += reader.isWhitespace() ? 0 : 1; // the DOM drops blank text between elements
-            break;
-        default:
-            ++nodes;
-            break;
-        }
-        if (nodes > maximumNodes)
-            return false;
-    }
-    return true;
 }

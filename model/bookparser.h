@@ -14,8 +14,9 @@ class QFile;
 // the player and the tools agree on what a book holds.
 class BookParser {
 public:
-    // Deeper files are refused as not well-formed: the DOM parser recurses once per level
-    // and would exhaust the stack long before the file ends.
+    // Deeper files (elements, or parentheses in a declaration of the document type) are
+    // refused as not well-formed: the DOM parser recurses once per level and would exhaust
+    // the stack long before the file ends.
     static constexpr int maximumDepth = 256;
     // Files with more nodes (elements, attributes, texts) are refused as not well-formed:
     // each node costs the DOM some 200 bytes, so this bounds its memory near 1 GB while
@@ -23,18 +24,20 @@ public:
     static constexpr qint64 maximumNodes = 5000000;
     // Larger files are refused as unreadable: the DOM holds their text twice over.
     static constexpr qint64 maximumFileSize = 128 * 1024 * 1024;
+    // Files whose names, values and texts hold more characters once entities are expanded
+    // are refused as not well-formed, which bounds the DOM's text as the file size would.
+    // A file without entities never reaches it: each of its characters takes a byte at least.
+    static constexpr qint64 maximumCharacters = maximumFileSize;
 
     // Opens a book read-only in text mode. Refuses what is not a regular file (a folder, a
     // pipe that would block) and what is too large to parse.
     static bool openBook(QFile *file);
     // Parses the open file into the document. False when the file is not well-formed XML,
-    // is nested too deep or holds too many nodes; the document is then empty.
+    // or when what the DOM would build of it, entities expanded, is nested too deep or holds
+    // too many nodes or characters; the document is then empty.
     static bool readDocument(QFile *file, QDomDocument *document);
     // Fills `paragraphs` from the `Attr` children of the document element.
     static void parseParagraphs(const QDomElement &rootElement, QMap<QString, Paragraph> *paragraphs);
-
-private:
-    static bool withinLimits(QFile *file);
 };
 
 #endif // BOOKPARSER_H
