@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "booktextreader.h"
+#include "booktitle.h"
 #include "gamebook.h"
 #include "ui_mainwindow.h"
 
@@ -88,13 +89,5 @@ bool MainWindow::readFileText(QFile &file)
 
 QString MainWindow::extractTitle(const QString &text)
 {
-    static const QString marker = QStringLiteral("Title=\"");
-    const int start = text.indexOf(marker);
-    if (start < 0)
-        return QString();
-    const int from = start + marker.size();
-    const int quote = text.indexOf(QLatin1Char('"'), from);
-    // A title is never null once the marker is found, even when it is empty.
-    QString title = quote < 0 ? text.mid(from) : text.mid(from, quote - from);
-    return title.isNull() ? QStringLiteral("") : title;
+    return BookTitle::fromText(text);
 }
