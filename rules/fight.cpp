@@ -37,7 +37,7 @@ int Fight::bonus() const
 
 bool Fight::offersFlight() const
 {
-    return m_fleeRule.round == 1;
+    return m_fleeRule.offersFlight();
 }
 
 bool Fight::heroToRoll() const

@@ -6,6 +6,8 @@
 // The flight rule of the paragraph where a fight takes place: the combat dialog offers
 // flight when `round` is 1, and `ref` is where the hero lands after fleeing.
 struct FleeRule {
+    bool offersFlight() const { return round == 1; }
+
     bool penalty = false;
     int round = 0;
     QString ref;

@@ -1,0 +1,18 @@
+#ifndef JSONREPORT_H
+#define JSONREPORT_H
+
+#include <QJsonObject>
+
+class BookCheck;
+
+// The same report as the text one, as JSON for other tools: the book's figures, its
+// findings and the outcomes of its random adventures.
+class JsonReport {
+public:
+    static QJsonObject book(const BookCheck &book);
+
+private:
+    static QJsonObject play(const BookCheck &book);
+};
+
+#endif // JSONREPORT_H

@@ -1,0 +1,22 @@
+#ifndef PLAYREPORT_H
+#define PLAYREPORT_H
+
+#include <QMap>
+#include <QSet>
+#include <QString>
+
+// How a run of random adventures in one book went. Counts are of adventures.
+struct PlayReport {
+    int adventures = 0;
+    quint32 seed = 0;
+    QMap<QString, int> endings; // by the id of the ending paragraph reached
+    int defeats = 0;
+    // By the paragraph where they stopped: no button left to press, a way to a paragraph
+    // the book lacks, or no end in sight (no ending reachable, or too many presses).
+    QMap<QString, int> stuck;
+    QMap<QString, int> missing;
+    QMap<QString, int> endless;
+    QSet<QString> visited; // every id shown, those the book lacks included
+};
+
+#endif // PLAYREPORT_H

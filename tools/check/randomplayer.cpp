@@ -1,0 +1,122 @@
+#include "randomplayer.h"
+
+#include "adventure.h"
+#include "bookgraph.h"
+
+#include <algorithm>
+
+namespace {
+
+// The reader's answers come from a stream of their own, apart from the dice.
+constexpr quint32 readerSeedOffset = 0x9e3779b9u;
+
+} // namespace
+
+RandomPlayer::RandomPlayer(const BookGraph &graph, quint32 seed)
+    : m_graph(graph)
+    , m_seed(seed)
+    , m_dice(seed)
+    , m_reader(seed ^ readerSeedOffset)
+    // Enough to wander through every paragraph a few times over.
+    , m_pressLimit(1000 + 4 * graph.paragraphs().size())
+    , m_workLeft(baseWorkBudget + 2000 * qint64(graph.paragraphs().size()))
+{
+}
+
+PlayReport RandomPlayer::play(int adventures)
+{
+    PlayReport report;
+    report.seed = m_seed;
+    while (report.adventures < adventures && playOne(&report))
+        ++report.adventures;
+    return report;
+}
+
+bool RandomPlayer::playOne(PlayReport *report)
+{
+    Adventure adventure(&m_dice);
+    adventure.setParagraphs(m_graph.paragraphs());
+    adventure.rollStartingScores(m_reader);
+    PlayAreaContent content = enter(adventure, BookGraph::firstParagraph, report);
+    bool mealTaken = false;
+    int trappedPresses = 0;
+    for (int presses = 0;; ++presses) {
+        const QString &id = adventure.currentId();
+        m_workLeft -= 10 + 4 * content.actions.size() + id.size() / 16;
+        if (m_workLeft < 0)
+            return false;
+        QList<PlayAction> offered = content.actions;
+        if (mealTaken)
+            offered.erase(
+                std::remove_if(offered.begin(), offered.end(),
+                               [](const PlayAction &action) { return action.kind == PlayAction::Kind::Meal; }),
+                offered.end());
+        if (offered.isEmpty()) {
+            ++report->stuck[id];
+            return true;
+        }
+        // Where no ending can be reached any more, random presses would go round for ever;
+        // a few are left to end the adventure otherwise, by a defeat or a dead end.
+        trappedPresses += m_graph.leadingToAnEnding().contains(id) ? 0 : 1;
+        const bool tooLong = presses >= m_pressLimit || adventure.visitedParagraphs().size() > maximumVisitedText;
+        if (tooLong || trappedPresses > maximumTrappedPresses) {
+            ++report->endless[id];
+            return true;
+        }
+        const PlayAction action = offered.at(m_reader.pick(offered.size()));
+        mealTaken = false;
+        switch (action.kind) {
+        case PlayAction::Kind::Meal:
+            adventure.takeMeal();
+            mealTaken = true;
+            break;
+        case PlayAction::Kind::Luck:
+            content = adventure.testLuck(m_reader);
+            m_showingParagraph = false;
+            break;
+        case PlayAction::Kind::Flee:
+            adventure.payFlight();
+            content = enter(adventure, action.target, report);
+            break;
+        case PlayAction::Kind::Choice:
+            content = enter(adventure, action.target, report);
+            break;
+        case PlayAction::Kind::Attack:
+            content = fight(adventure, &presses);
+            break;
+        case PlayAction::Kind::End:
+            if (!m_graph.paragraphs().contains(id))
+                ++report->missing[id];
+            else if (m_showingParagraph)
+                ++report->endings[id];
+            else
+                ++report->defeats;
+            return true;
+        }
+    }
+}
+
+PlayAreaContent RandomPlayer::enter(Adventure &adventure, const QString &id, PlayReport *report)
+{
+    report->visited.insert(id);
+    m_showingParagraph = true;
+    return adventure.enterParagraph(id, m_reader);
+}
+
+// Presses as the combat dialog allows until the fight is decided or the reader flees. The
+// presses count towards the adventure's, so that monsters that never die cannot hold it.
+PlayAreaContent RandomPlayer::fight(Adventure &adventure, int *presses)
+{
+    Fight &fight = adventure.startFight(m_reader);
+    for (int press = 0; fight.outcome() == Fight::Outcome::Undecided && press < maximumFightPresses; ++press) {
+        if (fight.offersFlight() && m_reader.fleesNow()) {
+            fight.flee();
+            break;
+        }
+        fight.attack();
+        ++*presses;
+        --m_workLeft;
+    }
+    m_showingParagraph = fight.outcome() == Fight::Outcome::Undecided;
+    return adventure.endFight(m_reader);
+}

@@ -1,0 +1,50 @@
+#ifndef RANDOMPLAYER_H
+#define RANDOMPLAYER_H
+
+#include "playareacontent.h"
+#include "playreport.h"
+#include "randomreader.h"
+#include "seededdice.h"
+
+class Adventure;
+class BookGraph;
+
+// Plays adventures in a book with the game's own rules, pressing buttons at random, and
+// counts where they end. The same seed plays the same adventures.
+class RandomPlayer {
+public:
+    // A fight still undecided after this many presses is left, as a reader closing the
+    // combat dialog would; the paragraph then offers it again.
+    static constexpr int maximumFightPresses = 1000;
+    // Presses left to an adventure once no ending can be reached, before it counts as endless.
+    static constexpr int maximumTrappedPresses = 100;
+    // The adventure keeps every id it shows; past this many characters of them (a long
+    // adventure through huge ids) it counts as endless, so that its memory stays bounded.
+    static constexpr int maximumVisitedText = 16 * 1024 * 1024;
+    // The work of a run, counted as ten per press, four per button laid and one per 16
+    // characters of the id shown (roughly what each costs), is bounded by this much plus
+    // two thousand per paragraph. A hostile book could make each press lay thousands of
+    // buttons or copy huge ids; the run then stops early and plays fewer adventures.
+    static constexpr qint64 baseWorkBudget = 10000000;
+
+    RandomPlayer(const BookGraph &graph, quint32 seed);
+
+    // Plays up to `adventures` adventures; the report counts those played to their end.
+    PlayReport play(int adventures);
+
+private:
+    // False when the run's work ran out before the adventure ended.
+    bool playOne(PlayReport *report);
+    PlayAreaContent enter(Adventure &adventure, const QString &id, PlayReport *report);
+    PlayAreaContent fight(Adventure &adventure, int *presses);
+
+    const BookGraph &m_graph;
+    quint32 m_seed;
+    SeededDice m_dice;
+    RandomReader m_reader;
+    int m_pressLimit;
+    qint64 m_workLeft;
+    bool m_showingParagraph = false; // rather than the outcome of a luck test or a fight
+};
+
+#endif // RANDOMPLAYER_H
