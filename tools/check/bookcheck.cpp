@@ -62,7 +62,9 @@ void BookCheck::check()
     QDomDocument document;
     if (!file.reset() || !BookParser::readDocument(&file, &document)) {
         const Finding refusal = scan.refusal().value_or(
-            Finding { Finding::Severity::Error, 0, 0, tr("the player cannot read this book as XML") });
+            Finding { Finding::Severity::Error, 0, 0,
+                      tr("the player refuses this book: it is not well-formed XML or, its entities expanded, "
+                         "it passes the player's limits of depth, nodes or size") });
         addFindings({ refusal });
         return;
     }
@@ -81,7 +83,7 @@ void BookCheck::check()
     m_rootTitle = scan.rootTitle();
     m_graph = std::make_unique<BookGraph>(paragraphs);
     addFindings(scan.findings());
-    addFindings(ListingCheck(&file, scan.rootTitle(), scan.rootLine()).findings());
+    addFindings(ListingCheck(m_path, scan.rootTitle(), scan.rootLine()).findings());
     addFindings(ContentCheck(*m_graph, m_locations, scan.rootLine()).findings());
 }
 

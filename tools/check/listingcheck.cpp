@@ -6,10 +6,12 @@
 
 #include <QFile>
 
-ListingCheck::ListingCheck(QFile *file, const QString &rootTitle, int rootLine)
+ListingCheck::ListingCheck(const QString &path, const QString &rootTitle, int rootLine)
 {
+    // Opened as the list opens it.
+    QFile file(path);
     QString text;
-    if (!file->reset() || !BookTextReader::read(file, &text)) {
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || !BookTextReader::read(&file, &text)) {
         m_findings.append({ Finding::Severity::Error, 0, 0, tr("the book list leaves this file out: it is empty") });
         return;
     }
@@ -18,12 +20,12 @@ ListingCheck::ListingCheck(QFile *file, const QString &rootTitle, int rootLine)
         m_findings.append({ Finding::Severity::Error, rootLine, 0,
                             tr("the book list leaves this book out: the file has no Title=\"") });
     } else if (m_title.isEmpty()) {
-        m_findings.append({ Finding::Severity::Error, lineOfFirstTitle(file), 0,
+        m_findings.append({ Finding::Severity::Error, lineOfFirstTitle(&file), 0,
                             tr("the book list shows an empty title, and a book without a title cannot be started") });
     } else if (m_title != rootTitle) {
         const QString root = rootTitle.isNull() ? tr("the root element has no Title")
                                                 : tr("the root element's title is %1").arg(quotation(rootTitle));
-        m_findings.append({ Finding::Severity::Error, lineOfFirstTitle(file), 0,
+        m_findings.append({ Finding::Severity::Error, lineOfFirstTitle(&file), 0,
                             tr("the book list shows the title %1, taken from the first Title=\" in the file, "
                                "but %2")
                                 .arg(quotation(m_title), root) });

@@ -16,8 +16,8 @@ class ListingCheck {
     Q_DECLARE_TR_FUNCTIONS(ListingCheck)
 
 public:
-    // `file` is open; `rootTitle` and `rootLine` are the root element's, as XML reads them.
-    ListingCheck(QFile *file, const QString &rootTitle, int rootLine);
+    // `rootTitle` and `rootLine` are the root element's, as XML reads them.
+    ListingCheck(const QString &path, const QString &rootTitle, int rootLine);
 
     const QList<Finding> &findings() const;
     // The title the list shows, null when it leaves the book out.
