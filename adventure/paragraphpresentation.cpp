@@ -2,6 +2,7 @@
 // in the play area.
 
 #include "adventure.h"
+#include "booktextview.h"
 #include "dialoginput.h"
 #include "gamebook.h"
 #include "gamebutton.h"
@@ -46,7 +47,7 @@ void gameBook::showContent(const PlayAreaContent &content)
     // Widgets placed in a visible play area are laid out and repainted one by one, a cost
     // that grows with the square of their number; built hidden, they are laid out once.
     ui->gridLayoutWidget_5->hide();
-    textView = new QTextEdit;
+    textView = new BookTextView(gameFile.fileName());
     textView->setFont(harringtonFont(14));
     textView->setText(content.text);
     for (const Monster &monster : content.monsters)
