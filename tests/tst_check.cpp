@@ -52,6 +52,9 @@ private Q_SLOTS:
         QTest::newRow("sound") << soundBook << QStringList();
         QTest::newRow("not well-formed") << Book("<L Title=\"x\">\n<Attr id=\"000\">\n</L>")
                                          << QStringList { "3:4: error: not well-formed XML" };
+        QTest::newRow("undeclared entity")
+            << Book("<L Title=\"x\">\n<Attr id=\"000\"><Text>a &nbsp; b</Text><Type>X</Type></Attr></L>")
+            << QStringList { "2:29: warning: not well-formed XML: Entity 'nbsp' not declared.; the player reads on" };
         QTest::newRow("too deep") << Book("<L Title=\"x\">" + Book(300 * 3, 'a').replace("aaa", "<a>") + "</L>")
                                   << QStringList { "1: error: nested deeper than 256 levels" };
         QTest::newRow("no title") << Book("<L>\n<Attr id=\"000\"><Type>X</Type></Attr></L>")
@@ -246,6 +249,9 @@ private Q_SLOTS:
             << "Add-on/livre.xml: 2 paragraphs, 2 reachable, 1 endings, 0 errors, 0 warnings";
         QTest::newRow("error") << QStringList { "Add-on/livre.xml" } << broken << 1
                                << "Add-on/livre.xml:3: error: choice \"Aller\" leads to \"9\"";
+        QTest::newRow("no such file") << QStringList { "Add-on/absent.xml" } << soundBook << 1
+                                      << "Add-on/absent.xml: error: the player cannot read this book: the file does "
+                                         "not exist";
         QTest::newRow("json") << QStringList { "--format", "json" } << broken << 1 << "\"line\": 3,";
         QTest::newRow("play") << QStringList { "--play", "20", "--seed", "7" } << soundBook << 0
                               << "20 random adventures (seed 7):\n  100.0%  ending \"001\"";

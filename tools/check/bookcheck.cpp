@@ -71,8 +71,8 @@ void BookCheck::check()
     if (scan.refusal()) {
         Finding disagreement = *scan.refusal();
         disagreement.severity = Finding::Severity::Warning;
-        disagreement.message = tr("the player reads this book, but other XML readers refuse it (%1); "
-                                  "lines past this one are not known")
+        disagreement.message = tr("%1; the player reads on and drops what it cannot read, but other XML readers "
+                                  "refuse the file, and lines past this one are not known")
                                    .arg(disagreement.message);
         addFindings({ disagreement });
     }
