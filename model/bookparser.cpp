@@ -147,8 +147,8 @@ bool BookParser::readDocument(QFile *file, QDomDocument *document)
 {
     // The limits are judged on the parse that builds the document: only that parse sees what
     // entities expand to.
-    const bool parsed =
-        BoundedXmlReader::readDocument(file, document, XmlLimits { maximumDepth, maximumNodes, maximumCharacters });
+    const bool parsed = BoundedXmlReader::readDocument(
+        file, document, XmlLimits { maximumDepth, maximumNodes, maximumCharacters, maximumChildElements });
     if (!parsed)
         document->clear();
     return parsed;

@@ -28,6 +28,11 @@ public:
     // are refused as not well-formed, which bounds the DOM's text as the file size would.
     // A file without entities never reaches it: each of its characters takes a byte at least.
     static constexpr qint64 maximumCharacters = maximumFileSize;
+    // Files with an element holding more child elements (choices, monsters, objects of one
+    // paragraph) are refused as not well-formed: real books hold a handful, and a paragraph
+    // of hundreds of thousands would take seconds to parse and fill. The paragraphs under
+    // the document element are bounded by the node limit alone.
+    static constexpr int maximumChildElements = 1000;
 
     // Opens a book read-only in text mode. Refuses what is not a regular file (a folder, a
     // pipe that would block) and what is too large to parse.

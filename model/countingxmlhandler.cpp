@@ -60,6 +60,7 @@ void CountingXmlHandler::setDocumentLocator(QXmlLocator *locator)
 bool CountingXmlHandler::startDocument()
 {
     depth = 0;
+    childCounts.clear();
     nodeCount = 0;
     characterCount = 0;
     exceeded = false;
@@ -86,17 +87,20 @@ bool CountingXmlHandler::startElement(const QString &namespaceUri, const QString
                                       const QString &qualifiedName, const QXmlAttributes &attributes)
 {
     ++depth;
+    exceeded = exceeded || (childCounts.size() >= 2 && ++childCounts.last() > limits.childElements);
+    childCounts.append(0);
     qint64 characters = qualifiedName.size();
     for (int index = 0; index < attributes.length(); ++index)
         characters += attributes.qName(index).size() + attributes.value(index).size();
-    return admit(1 + attributes.length(), characters) && settle(true)
-        && (!content || content->startElement(namespaceUri, localName, qualifiedName, attributes));
+    return admit(1 + attributes.length(), characters) && settle(true) &&
+        (!content || content->startElement(namespaceUri, localName, qualifiedName, attributes));
 }
 
-bool CountingXmlHandler::endElement(const QString &namespaceUri, const QString &localName,
-                                    const QString &qualifiedName)
+bool CountingXmlHandler::endElement(const QString &namespaceUri, const QString &localName, const QString &qualifiedName)
 {
     --depth;
+    if (!childCounts.isEmpty())
+        childCounts.removeLast();
     return settle() && (!content || content->endElement(namespaceUri, localName, qualifiedName));
 }
 
@@ -112,8 +116,8 @@ bool CountingXmlHandler::ignorableWhitespace(const QString &text)
 
 bool CountingXmlHandler::processingInstruction(const QString &target, const QString &data)
 {
-    return admit(1, target.size() + data.size()) && settle()
-        && (!content || content->processingInstruction(target, data));
+    return admit(1, target.size() + data.size()) && settle() &&
+        (!content || content->processingInstruction(target, data));
 }
 
 bool CountingXmlHandler::skippedEntity(const QString &name)
@@ -163,11 +167,11 @@ bool CountingXmlHandler::comment(const QString &text)
     return admit(1, text.size()) && settle() && (!lexical || lexical->comment(text));
 }
 
-bool CountingXmlHandler::attributeDecl(const QString &elementName, const QString &attributeName,
-                                       const QString &type, const QString &valueDefault, const QString &value)
+bool CountingXmlHandler::attributeDecl(const QString &elementName, const QString &attributeName, const QString &type,
+                                       const QString &valueDefault, const QString &value)
 {
-    return settle()
-        && (!declarations || declarations->attributeDecl(elementName, attributeName, type, valueDefault, value));
+    return settle() &&
+        (!declarations || declarations->attributeDecl(elementName, attributeName, type, valueDefault, value));
 }
 
 bool CountingXmlHandler::internalEntityDecl(const QString &name, const QString &value)
@@ -177,21 +181,21 @@ bool CountingXmlHandler::internalEntityDecl(const QString &name, const QString &
 
 bool CountingXmlHandler::externalEntityDecl(const QString &name, const QString &publicId, const QString &systemId)
 {
-    return admit(1, name.size() + publicId.size() + systemId.size()) && settle()
-        && (!declarations || declarations->externalEntityDecl(name, publicId, systemId));
+    return admit(1, name.size() + publicId.size() + systemId.size()) && settle() &&
+        (!declarations || declarations->externalEntityDecl(name, publicId, systemId));
 }
 
 bool CountingXmlHandler::notationDecl(const QString &name, const QString &publicId, const QString &systemId)
 {
-    return admit(1, name.size() + publicId.size() + systemId.size()) && settle()
-        && (!dtd || dtd->notationDecl(name, publicId, systemId));
+    return admit(1, name.size() + publicId.size() + systemId.size()) && settle() &&
+        (!dtd || dtd->notationDecl(name, publicId, systemId));
 }
 
 bool CountingXmlHandler::unparsedEntityDecl(const QString &name, const QString &publicId, const QString &systemId,
                                             const QString &notationName)
 {
-    return admit(1, name.size() + publicId.size() + systemId.size() + notationName.size()) && settle()
-        && (!dtd || dtd->unparsedEntityDecl(name, publicId, systemId, notationName));
+    return admit(1, name.size() + publicId.size() + systemId.size() + notationName.size()) && settle() &&
+        (!dtd || dtd->unparsedEntityDecl(name, publicId, systemId, notationName));
 }
 
 QString CountingXmlHandler::errorString() const

@@ -38,8 +38,8 @@ bool SkippedEntityQueue::release(bool elementStarts, QXmlContentHandler *receive
     if (held.isEmpty())
         return true;
     const QChar last = source ? source->lastRead() : QChar();
-    const bool inAttributes = elementStarts && source && source->readSinceMark() && !source->markupOpenedSinceMark()
-        && (last == QLatin1Char('>') || last == QLatin1Char('/'));
+    const bool inAttributes = elementStarts && source && source->readSinceMark() && !source->markupOpenedSinceMark() &&
+        (last == QLatin1Char('>') || last == QLatin1Char('/'));
     if (inAttributes) {
         held.clear();
         return true;

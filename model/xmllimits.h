@@ -14,6 +14,8 @@ struct XmlLimits {
     // Characters of tag and attribute names, attribute values, texts, comments and
     // processing instructions.
     qint64 characters = 0;
+    // Child elements of one element, the document element's own children aside.
+    int childElements = 0;
 };
 
 #endif // XMLLIMITS_H

@@ -337,7 +337,7 @@ private Q_SLOTS:
         QTest::newRow("Latin-1") << QByteArray(
                                         "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<L t=\"\xe9\">\xe9</L>")
                                  << true;
-        // Each shape at the limits (depth 8, 40 nodes, 400 characters), then one step past.
+        // Each shape at the limits (depth 8, 40 nodes, 400 characters, 5 child elements), then one step past.
         for (int past = 0; past <= 1; ++past) {
             const QByteArray limit = past ? " past the limit" : " at the limit";
             const int steps = 7 + past;
@@ -356,6 +356,9 @@ private Q_SLOTS:
                 << withEntity("t", text, QByteArray("&t;").repeated(steps)) << !past;
             QTest::newRow("entity in an attribute" + limit)
                 << withEntity("t", text, "<a v=\"" + QByteArray("&t;").repeated(steps) + "\"/>") << !past;
+            QTest::newRow("elements under one element" + limit)
+                << "<L><P>" + QByteArray("<a/>").repeated(steps - 2) + "</P>" + QByteArray("<P/>").repeated(6) + "</L>"
+                << !past;
             QTest::newRow("parentheses of a declaration" + limit) << "<!DOCTYPE L [<!ELEMENT L " +
                     QByteArray("(").repeated(steps + 1) + "a" + QByteArray(")").repeated(steps + 1) +
                     ">]><L/>" << !past;
@@ -367,7 +370,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, content);
         QFETCH(bool, accepted);
         bool overLimits = false;
-        const QString bounded = boundedDocument(content, XmlLimits { 8, 40, 400 }, &overLimits);
+        const QString bounded = boundedDocument(content, XmlLimits { 8, 40, 400, 5 }, &overLimits);
         QCOMPARE(!bounded.isEmpty(), accepted);
         QCOMPARE(overLimits, !accepted);
         if (accepted)
