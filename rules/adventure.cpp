@@ -152,8 +152,7 @@ const Monster &Adventure::currentMonster() const
 // Bonuses and objects take effect in the order of the paragraph's codes, as they come.
 void Adventure::applyArrivalEffects(ReaderInput &input)
 {
-    const QStringList codes = m_currentParagraph.type.split(QLatin1Char(','), Qt::SkipEmptyParts);
-    for (const QString &code : codes) {
+    for (const QString &code : ParagraphLayout::codes(m_currentParagraph)) {
         if (code == QLatin1String("B"))
             applyBonus();
         if (code == QLatin1String("O")) {

@@ -35,7 +35,7 @@ public:
         const int count = paragraph.monsters.size();
         if (count == 0)
             return;
-        const int described = qMin(count, ParagraphLayout::maximumMonstersDescribed);
+        const int described = qMin(count, ParagraphLayout::maximumMonstersDescribed - int(content->monsters.size()));
         for (int number = 1; number <= described; ++number) {
             Monster monster = paragraph.monsters.value(subMapKey('M', number));
             monster.name = ParagraphLayout::cut(monster.name, ParagraphLayout::maximumCaptionLength);
@@ -54,7 +54,8 @@ public:
     {
         const int count = paragraph.choices.size();
         span = count;
-        const int placed = qMin(count, ParagraphLayout::maximumChoiceButtons);
+        const int placed = qMin(count, ParagraphLayout::maximumChoiceButtons - choicesPlaced);
+        choicesPlaced += placed;
         for (int number = 1; number <= placed; ++number) {
             const Choice choice = paragraph.choices.value(subMapKey('C', number));
             if (number <= 3) {
@@ -74,6 +75,8 @@ public:
     int span = 1;
 
 private:
+    // Over all the paragraph's codes, for a type that repeats "C".
+    int choicesPlaced = 0;
     const Paragraph &paragraph;
     PlayAreaContent *content;
 };
@@ -85,8 +88,7 @@ PlayAreaContent ParagraphLayout::lay(const Paragraph &paragraph, bool visited)
     PlayAreaContent content;
     content.text = cut(visibleText(paragraph.text, visited), maximumTextLength);
     Layout layout(paragraph, &content);
-    const QStringList codes = paragraph.type.split(QLatin1Char(','), Qt::SkipEmptyParts);
-    for (const QString &code : codes) {
+    for (const QString &code : codes(paragraph)) {
         if (code == QLatin1String("E")) {
             layout.place(PlayAction::Kind::Meal, text("Prendre un repas ?"));
             ++layout.row;
@@ -106,6 +108,21 @@ PlayAreaContent ParagraphLayout::lay(const Paragraph &paragraph, bool visited)
     }
     content.textSpan = qMin(layout.span, maximumTextSpan);
     return content;
+}
+
+QStringList ParagraphLayout::codes(const Paragraph &paragraph)
+{
+    QStringList codes;
+    const QString &type = paragraph.type;
+    for (int start = 0; start <= type.size() && codes.size() < maximumCodes;) {
+        int comma = type.indexOf(QLatin1Char(','), start);
+        if (comma < 0)
+            comma = type.size();
+        if (comma > start)
+            codes.append(type.mid(start, comma - start));
+        start = comma + 1;
+    }
+    return codes;
 }
 
 QString ParagraphLayout::visibleText(const QString &text, bool visited)

@@ -12,12 +12,17 @@ public:
     // far below them, and a hostile one cannot make the player build widgets without end.
     static constexpr int maximumChoiceButtons = 100;
     static constexpr int maximumMonstersDescribed = 100;
+    // A type is read up to its twentieth code: real books give a handful, and each repeated
+    // code lays its buttons and applies its effects again.
+    static constexpr int maximumCodes = 20;
     // Texts and captions are cut there, for the same reason: laying out a text costs time
     // in proportion to its length, about a second for a million characters.
     static constexpr int maximumTextLength = 100000;
     static constexpr int maximumCaptionLength = 1000;
 
     static PlayAreaContent lay(const Paragraph &paragraph, bool visited);
+    // The codes of the paragraph's type, split at commas, empty ones dropped, no trimming.
+    static QStringList codes(const Paragraph &paragraph);
     // What comes before the first "§" is read on the first visit only.
     static QString visibleText(const QString &text, bool visited);
     // An outcome: its text, and one button under it.

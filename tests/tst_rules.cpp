@@ -440,6 +440,12 @@ private Q_SLOTS:
                                      << "… et 50 autres choix.";
         QTest::newRow("150 monsters") << QByteArray("A") << QByteArray("<M/>") << 150 << 0 << 100
                                       << "… et 50 autres monstres.";
+        // Repeated codes lay their buttons again, within the same bounds, and a type is read up to its 20th code.
+        QTest::newRow("twice 60 choices")
+            << QByteArray("C,C") << QByteArray("<C>c</C>") << 60 << 100 << 0 << "… et 20 autres choix.";
+        QTest::newRow("twice 60 monsters")
+            << QByteArray("A,A") << QByteArray("<M/>") << 60 << 0 << 100 << "… et 20 autres monstres.";
+        QTest::newRow("25 meals") << QByteArray("E,").repeated(25) << QByteArray() << 0 << 20 << 0 << QString();
     }
 
     void keepsHugeParagraphsShort()
@@ -450,7 +456,7 @@ private Q_SLOTS:
         QFETCH(int, actions);
         QFETCH(int, monsters);
         QFETCH(QString, note);
-        const QByteArray element = type == "C" ? "Choices" : "Monster";
+        const QByteArray element = type.startsWith("C") ? "Choices" : "Monster";
         const PlayAreaContent content =
             ParagraphLayout::lay(parse("<Attr id=\"000\"><Type>" + type + "</Type><" + element + ">" +
                                        entry.repeated(count) + "</" + element + "></Attr>")
