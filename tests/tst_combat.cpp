@@ -119,7 +119,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("monsterLeft");
         // A monster at HABILETE -20 loses every round and one at 30 wins every round, whatever the dice.
         const QString noBonus = QStringLiteral("Bonus : +0 de Force d'Attaque");
-        QTest::newRow("endurance 1 falls below 0") << -20 << 1 << QByteArray() << noBonus << -1;
         QTest::newRow("weapon +2 and armour -3")
             << -20 << 2
             << QByteArray("<Objet><Text>Lance</Text><Type>1</Type><Bonus Habilete=\"2\"/></Objet>"

@@ -1,10 +1,8 @@
-// The dice: rollDice, the dice dialog with its re-rolls, and the hero's starting scores.
+// The dice dialog: its faces, its re-rolls, and the roll it keeps however it is closed.
 
 #include "adventuredriver.h"
-#include "gamebook.h"
 #include "launchdeuce.h"
 #include "modalanswers.h"
-#include "rolldice.h"
 #include "testmain.h"
 
 #include <QLabel>
@@ -57,16 +55,6 @@ private:
 
 private Q_SLOTS:
     void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
-
-    void rollsSumsOfDice()
-    {
-        QList<int> dice = AdventureDriver::predictDice(7, 3);
-        QCOMPARE(rollDice(0), 0);
-        QCOMPARE(rollDice(-4), 0);
-        // Nothing was drawn above: the next dice are the first of the seed.
-        QCOMPARE(rollDice(2), dice[0] + dice[1]);
-        QCOMPARE(rollDice(1), dice[2]);
-    }
 
     void offersThreeRerollsAndKeepsTheLast()
     {
@@ -143,28 +131,6 @@ private Q_SLOTS:
         // Without attempts only the faces and "OK" show.
         QCOMPARE(rerollShown, attempts > 0);
         QCOMPARE(helpShown, attempts > 0);
-    }
-
-    void startsFacesAtZero()
-    {
-        LaunchDeuce dialog;
-        QCOMPARE(dialog.total(), 0);
-    }
-
-    void rollsTheStartingScores()
-    {
-        const QString path = workspace->writeParagraphs("");
-        for (unsigned seed : { 1u, 99u }) {
-            const QList<int> dice = AdventureDriver::predictDice(seed, 6);
-            gameBook *window = AdventureDriver::start(path, seed);
-            QCOMPARE(AdventureDriver::sheetValue(window, "sb_maxHabilete"), dice[0] + 6);
-            QCOMPARE(AdventureDriver::sheetValue(window, "sb_maxEndurance"), dice[2] + dice[3] + 12);
-            QCOMPARE(AdventureDriver::sheetValue(window, "sb_maxChance"), dice[4] + 6);
-            QCOMPARE(AdventureDriver::sheetValue(window, "sb_Habilete"), dice[0] + 6);
-            QCOMPARE(AdventureDriver::sheetValue(window, "sb_Endurance"), dice[2] + dice[3] + 12);
-            QCOMPARE(AdventureDriver::sheetValue(window, "sb_Chance"), dice[4] + 6);
-            delete window;
-        }
     }
 };
 

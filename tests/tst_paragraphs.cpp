@@ -112,27 +112,6 @@ private Q_SLOTS:
         }
     }
 
-    void describesMonsters()
-    {
-        gameBook *window = open(R"(
-            <Attr id="000"><Text>Un ogre.</Text><Type>A,C</Type>
-              <Monster><M Name="Ogre" Habilete="7" Endurance="9" Value="001"/></Monster>
-              <Choices><C Value="001">Vers les deux</C></Choices></Attr>
-            <Attr id="001"><Text>Deux gobelins.</Text><Type>A</Type>
-              <Monster><M Name="Gobelin" Habilete="5" Endurance="4"/><M Name="Chef" Habilete="6" Endurance="-3"/></Monster></Attr>)");
-        QCOMPARE(AdventureDriver::shownText(window),
-                 QStringLiteral("Un ogre.\n--------------------\nNom : Ogre\nHabileté : 7\nEndurance : 9"));
-        QCOMPARE(AdventureDriver::captions(window), (QStringList { "Attaquer Ogre", "Vers les deux" }));
-        QCOMPARE(AdventureDriver::button(window, QStringLiteral("Attaquer Ogre"))->buttonType(),
-                 QStringLiteral("Attack"));
-
-        QVERIFY(AdventureDriver::press(window, QStringLiteral("Vers les deux")));
-        QCOMPARE(AdventureDriver::shownText(window),
-                 QStringLiteral("Deux gobelins.\n--------------------\nNom : Gobelin\nHabileté : 5\nEndurance : 4"
-                                "\n--------------------\nNom : Chef\nHabileté : 6\nEndurance : -3"));
-        QVERIFY(AdventureDriver::buttons(window).isEmpty());
-    }
-
     void endsTheAdventure_data()
     {
         QTest::addColumn<QByteArray>("code");

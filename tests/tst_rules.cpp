@@ -1,4 +1,5 @@
-// The rules of the game, played without windows on scripted dice and scripted answers.
+// The rules of the game, played without windows on scripted dice and scripted answers. What
+// follows a fight is played through the combat dialog in tst_combat.
 
 #include "adventure.h"
 #include "bookparser.h"
@@ -34,7 +35,6 @@ using Round = Fight::Round;
 Q_DECLARE_METATYPE(Pick)
 Q_DECLARE_METATYPE(Round)
 Q_DECLARE_METATYPE(Fight::Outcome)
-Q_DECLARE_METATYPE(PlayAction)
 
 namespace {
 
@@ -371,47 +371,6 @@ private Q_SLOTS:
         QCOMPARE(fight.bonus(), bonus);
         QCOMPARE(game.input.pickLists, asked);
         QCOMPARE(game.adventure.opponent()->endurance(), 6);
-    }
-
-    void showsWhatFollowsAFight_data()
-    {
-        QTest::addColumn<QList<int>>("dice");
-        QTest::addColumn<bool>("flee");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<PlayAction>("button");
-        QTest::newRow("victory") << QList<int> { 1, 1, 6, 6, 1, 1, 6, 6, 1, 1, 6, 6 } << false
-                                 << "Vous avez été victorieux."
-                                 << PlayAction { PlayAction::Kind::Choice, "Continuer", "010", 1, 0 };
-        QTest::newRow("flight") << QList<int> { 1, 1 } << true << "Vous avez réussi à vous enfuir."
-                                << PlayAction { PlayAction::Kind::Flee, "Continuer", "020", 1, 0 };
-        // Left with both standing, the paragraph shows again as a later visit: no second gold.
-        QTest::newRow("undecided") << QList<int>() << false << "\nL'orc."
-                                   << PlayAction { PlayAction::Kind::Attack, "Attaquer Orc", QString(), 1, 0 };
-    }
-
-    void showsWhatFollowsAFight()
-    {
-        QFETCH(QList<int>, dice);
-        QFETCH(bool, flee);
-        QFETCH(QString, shown);
-        QFETCH(PlayAction, button);
-        Game game("<Attr id=\"000\"><Text>Avant.§\nL'orc.</Text><Type>O,A</Type><Objects><O><Gold Value=\"4\"/></O>"
-                  "</Objects><Monster><M Name=\"Orc\" Habilete=\"6\" Endurance=\"6\" Value=\"010\"/></Monster>"
-                  "<Flee active=\"1\" Round=\"1\" Ref=\"020\"/></Attr>",
-                  dice);
-        Fight &fight = game.adventure.startFight(game.input);
-        QVERIFY(fight.offersFlight());
-        while (game.dice.drawn() < startingFaces.size() + dice.size())
-            fight.attack();
-        if (flee)
-            fight.flee();
-        const PlayAreaContent after = game.adventure.endFight(game.input);
-        QCOMPARE(after.text, shown);
-        QCOMPARE(after.actions.size(), 1);
-        QCOMPARE(after.actions.first().kind, button.kind);
-        QCOMPARE(after.actions.first().caption, button.caption);
-        QCOMPARE(after.actions.first().target, button.target);
-        QCOMPARE(game.adventure.gold(), 4);
     }
 
     void movesToAMissingParagraph()
