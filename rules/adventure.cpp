@@ -111,8 +111,10 @@ PlayAreaContent Adventure::enterParagraph(const QString &id, ReaderInput &input)
     m_visitedIds.insert(id);
     m_visitedParagraphs += id + QLatin1Char(',');
     m_currentId = id;
-    m_currentParagraph = m_paragraphs.value(id);
-    if (!opening && !m_paragraphs.contains(id)) {
+    const auto found = m_paragraphs.constFind(id);
+    const bool exists = found != m_paragraphs.constEnd();
+    m_currentParagraph = exists ? *found : Paragraph();
+    if (!opening && !exists) {
         return ParagraphLayout::outcome(text("Le paragraphe « %1 » n'existe pas dans ce livre.").arg(id),
                                         PlayAction::Kind::End, text("Terminer"));
     }

@@ -127,12 +127,13 @@ QStringList ParagraphLayout::codes(const Paragraph &paragraph)
 
 QString ParagraphLayout::visibleText(const QString &text, bool visited)
 {
-    if (!visited) {
-        QString whole = text;
-        return whole.replace(sectionSign, QLatin1Char(' '));
-    }
     const int sign = text.indexOf(sectionSign);
-    return sign < 0 ? text : text.mid(sign + 1);
+    if (sign < 0)
+        return text;
+    if (visited)
+        return text.mid(sign + 1);
+    QString whole = text;
+    return whole.replace(sectionSign, QLatin1Char(' '));
 }
 
 PlayAreaContent ParagraphLayout::outcome(const QString &text, PlayAction::Kind kind, const QString &caption,
