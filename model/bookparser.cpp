@@ -143,12 +143,13 @@ bool BookParser::openBook(QFile *file)
     return file->open(QIODevice::ReadOnly | QIODevice::Text);
 }
 
-bool BookParser::readDocument(QFile *file, QDomDocument *document)
+bool BookParser::readDocument(QFile *file, QDomDocument *document, bool *overLimits)
 {
     // The limits are judged on the parse that builds the document: only that parse sees what
     // entities expand to.
     const bool parsed = BoundedXmlReader::readDocument(
-        file, document, XmlLimits { maximumDepth, maximumNodes, maximumCharacters, maximumChildElements });
+        file, document, XmlLimits { maximumDepth, maximumNodes, maximumCharacters, maximumChildElements },
+        overLimits);
     if (!parsed)
         document->clear();
     return parsed;

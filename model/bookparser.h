@@ -39,8 +39,8 @@ public:
     static bool openBook(QFile *file);
     // Parses the open file into the document. False when the file is not well-formed XML,
     // or when what the DOM would build of it, entities expanded, is nested too deep or holds
-    // too many nodes or characters; the document is then empty.
-    static bool readDocument(QFile *file, QDomDocument *document);
+    // too many nodes or characters (then `overLimits` is set); the document is then empty.
+    static bool readDocument(QFile *file, QDomDocument *document, bool *overLimits = nullptr);
     // Fills `paragraphs` from the `Attr` children of the document element.
     static void parseParagraphs(const QDomElement &rootElement, QMap<QString, Paragraph> *paragraphs);
 };
