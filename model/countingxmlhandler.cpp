@@ -124,8 +124,9 @@ bool CountingXmlHandler::skippedEntity(const QString &name)
 {
     if (!admit(1, name.size()))
         return false;
-    // A parameter entity is referenced in the document type only, where the DOM keeps none.
-    return name.startsWith(QLatin1Char('%')) || skippedEntities.hold(name, content);
+    // Outside the document element (the XML declaration, the document type, the document
+    // element's own attributes) the reference is not in content: the DOM keeps none there.
+    return depth == 0 || skippedEntities.hold(name, content);
 }
 
 bool CountingXmlHandler::startDTD(const QString &name, const QString &publicId, const QString &systemId)

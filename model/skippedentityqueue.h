@@ -14,11 +14,12 @@ QT_WARNING_DISABLE_DEPRECATED // QDomDocument of Qt 5 parses with these SAX clas
 
 // The parser reports a reference to an undeclared entity wherever it stands; the DOM,
 // asking its own parser where it stood, keeps only those in content, as empty entity
-// references, and ignores those in attribute values and the document type. A reference is
-// held here until the next event tells where it stood: an attribute value's references
-// are followed by the start of their element with no '<' read from the file in between,
-// and that start comes right after the '>' or '/' that ends the tag. Until a reference is
-// passed on, this locator gives the builder the position where it was reported.
+// references, and ignores those in attribute values, the XML declaration and the document
+// type. Inside the document element, a reference is held here until the next event tells
+// where it stood: an attribute value's references are followed by the start of their
+// element with no '<' read from the file in between, and that start comes right after the
+// '>' or '/' that ends the tag. Until a reference is passed on, this locator gives the
+// builder the position where it was reported.
 //
 // References in the replacement text of a declared entity leave no trace in the file; they
 // are all passed on, as the DOM does for those in content.
