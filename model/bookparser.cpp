@@ -148,8 +148,7 @@ bool BookParser::readDocument(QFile *file, QDomDocument *document, bool *overLim
     // The limits are judged on the parse that builds the document: only that parse sees what
     // entities expand to.
     const bool parsed = BoundedXmlReader::readDocument(
-        file, document, XmlLimits { maximumDepth, maximumNodes, maximumCharacters, maximumChildElements },
-        overLimits);
+        file, document, XmlLimits { maximumDepth, maximumNodes, maximumCharacters, maximumChildElements }, overLimits);
     if (!parsed)
         document->clear();
     return parsed;

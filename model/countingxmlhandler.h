@@ -12,11 +12,11 @@ class WatchedInputSource;
 QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED // QDomDocument of Qt 5 parses with these SAX classes
 
-    // Stands between the parser and the DOM's builder: passes every event on while counting
-    // the depth, nodes and characters the builder makes of them, and refuses the first event
-    // past a limit, which stops the parse before the builder sees it. References to undeclared
-    // entities reach the builder only where its own parser would let them (SkippedEntityQueue).
-    class CountingXmlHandler : public QXmlDefaultHandler {
+// Stands between the parser and the DOM's builder: passes every event on while counting
+// the depth, nodes and characters the builder makes of them, and refuses the first event
+// past a limit, which stops the parse before the builder sees it. References to undeclared
+// entities reach the builder only where its own parser would let them (SkippedEntityQueue).
+class CountingXmlHandler : public QXmlDefaultHandler {
 public:
     // `source` is what the parser reads, watched to place undeclared entities and to bound
     // the nesting of the document type's declarations.

@@ -10,7 +10,7 @@ class WatchedInputSource;
 QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED // QDomDocument of Qt 5 parses with these SAX classes
 
-    class QXmlContentHandler;
+class QXmlContentHandler;
 
 // The parser reports a reference to an undeclared entity wherever it stands; the DOM,
 // asking its own parser where it stood, keeps only those in content, as empty entity

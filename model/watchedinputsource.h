@@ -6,13 +6,13 @@
 QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED // QDomDocument of Qt 5 parses with these SAX classes
 
-    // The characters of a device as the parser reads them, one by one, noting what it has
-    // read of the file itself since a mark (entity replacement texts never pass through here).
-    //
-    // It also bounds the parentheses of the document type's declarations: the parser recurses
-    // once per level of a content model, with no event that could be counted, so past the limit
-    // the source ends as if the file did, which fails the parse.
-    class WatchedInputSource : public QXmlInputSource {
+// The characters of a device as the parser reads them, one by one, noting what it has
+// read of the file itself since a mark (entity replacement texts never pass through here).
+//
+// It also bounds the parentheses of the document type's declarations: the parser recurses
+// once per level of a content model, with no event that could be counted, so past the limit
+// the source ends as if the file did, which fails the parse.
+class WatchedInputSource : public QXmlInputSource {
 public:
     explicit WatchedInputSource(QIODevice *device);
 
