@@ -51,7 +51,7 @@ void compareWithPlainParse(const QString &label, const QString &path)
     double plain = 1e9;
     double bounded = 1e9;
     double filled = 1e9;
-    for (int run = 0; run < 9; ++run) {
+    for (int run = 0; run < 21; ++run) {
         plain = qMin(plain, milliseconds([&] { parse(path, false, false); }));
         bounded = qMin(bounded, milliseconds([&] { parse(path, true, false); }));
         filled = qMin(filled, milliseconds([&] { parse(path, true, true); }));
