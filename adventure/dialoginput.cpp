@@ -1,11 +1,18 @@
 #include "dialoginput.h"
 
+#include "attack.h"
 #include "inventorychoice.h"
 #include "launchdeuce.h"
 
-int DialogInput::keptRoll(const QString &title, int diceCount, int attempts, DiceSource &dice)
+DialogInput::DialogInput(Attack *attackDialog, std::function<void()> clearPlayArea)
+    : attackDialog(attackDialog)
+    , clearPlayArea(std::move(clearPlayArea))
 {
-    return LaunchDeuce::launch(title, diceCount, attempts, dice);
+}
+
+void DialogInput::keepRoll(const QString &title, DiceRoll &roll)
+{
+    LaunchDeuce::launch(title, roll);
 }
 
 ReaderInput::ObjectPick DialogInput::pickObject(const QString &kind, const QList<CombatItem> &items)
@@ -21,4 +28,16 @@ ReaderInput::ObjectPick DialogInput::pickObject(const QString &kind, const QList
     pick.validated = dialog.exec() > 0;
     pick.selected = pointers.indexOf(dialog.chosenItem());
     return pick;
+}
+
+// The fight's dialogs show over an empty play area rather than over buttons already gone.
+void DialogInput::fightBegins()
+{
+    clearPlayArea();
+}
+
+void DialogInput::fight(Fight &fight)
+{
+    attackDialog->setupFight(&fight);
+    attackDialog->exec();
 }

@@ -3,11 +3,25 @@
 
 #include "readerinput.h"
 
-// Asks the reader through the dice dialog and the object-choice dialog, each modal.
+#include <functional>
+
+class Attack;
+
+// Asks the reader through the dice dialog, the object-choice dialog and the combat dialog,
+// each modal.
 class DialogInput : public ReaderInput {
 public:
-    int keptRoll(const QString &title, int diceCount, int attempts, DiceSource &dice) override;
+    // Fights run in `attackDialog`; `clearPlayArea` empties the play area before a fight.
+    DialogInput(Attack *attackDialog, std::function<void()> clearPlayArea);
+
+    void keepRoll(const QString &title, DiceRoll &roll) override;
     ObjectPick pickObject(const QString &kind, const QList<CombatItem> &items) override;
+    void fightBegins() override;
+    void fight(Fight &fight) override;
+
+private:
+    Attack *attackDialog;
+    std::function<void()> clearPlayArea;
 };
 
 #endif // DIALOGINPUT_H

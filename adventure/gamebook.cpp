@@ -6,28 +6,40 @@
 #include "dialoginput.h"
 #include "playareakeys.h"
 #include "randomdice.h"
+#include "savedadventure.h"
+#include "savestore.h"
 #include "stat.h"
 #include "ui_gamebook.h"
 
+#include <QApplication>
 #include <QDomDocument>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTextEdit>
 
 gameBook::gameBook(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui_gameBook)
-    , game(std::make_unique<Adventure>(&RandomDice::shared()))
-    , input(std::make_unique<DialogInput>())
 {
     ui->setupUi(this);
     for (QSpinBox *box : { ui->sb_Chance, ui->sb_Endurance, ui->sb_Habilete, ui->sb_maxChance, ui->sb_maxEndurance,
                            ui->sb_maxHabilete })
         box->setValue(0);
     attackDialog = new Attack;
+    input = std::make_unique<DialogInput>(attackDialog, [this] { clearParagraphWidgets(); });
+    game = std::make_unique<Adventure>(&RandomDice::shared(), input.get());
     ui->listEquipments->clear();
     keys = new PlayAreaKeys(this, ui->grid_Game);
+
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    QMenu *menu = menuBar()->addMenu(tr("Aventure"));
+    saveAction = menu->addAction(tr("Sauvegarder l'aventure"), this, &gameBook::saveAdventure);
+    saveAction->setShortcut(QKeySequence::Save);
+    saveAction->setEnabled(false); // until the hero and a screen are there to save
 }
 
 gameBook::~gameBook()
@@ -44,12 +56,18 @@ void gameBook::setFileName(const QString &path)
 
 void gameBook::loadGameBook()
 {
+    if (readBook())
+        showParagraph(QStringLiteral("000"));
+}
+
+bool gameBook::readBook()
+{
     if (gameFile.fileName().isEmpty())
         QMessageBox::warning(this, tr("Erreur fichier"), tr("Le fichier n'est pas renseigné"));
     QDomDocument document(QStringLiteral("monsterQDomDocument"));
     if (!BookParser::openBook(&gameFile)) {
         QMessageBox::critical(this, tr("Erreur ouverture fichier-jeu"), tr("Le fichier-jeu n'a pas pu être ouvert."));
-        return;
+        return false;
     }
     if (!BookParser::readDocument(&gameFile, &document)) {
         gameFile.close();
@@ -61,16 +79,61 @@ void gameBook::loadGameBook()
     QMap<QString, Paragraph> paragraphs;
     BookParser::parseParagraphs(rootElement, &paragraphs);
     game->setParagraphs(paragraphs);
-    showParagraph(QStringLiteral("000"));
+    return true;
 }
 
 void gameBook::rollStartingScores()
 {
-    game->rollStartingScores(*input);
+    game->rollStartingScores();
     ui->sb_maxHabilete->setValue(game->habilete()->initial());
     ui->sb_maxEndurance->setValue(game->endurance()->initial());
     ui->sb_maxChance->setValue(game->chance()->initial());
     refreshScores();
+}
+
+bool gameBook::resumeSavedAdventure()
+{
+    SavedAdventure saved;
+    QString error;
+    const QString bookPath = gameFile.fileName();
+    if (!SaveStore::read(bookPath, &saved, &error)) {
+        QMessageBox box(QMessageBox::Warning, tr("Sauvegarde illisible"),
+                        tr("La sauvegarde de ce livre ne peut pas être lue : %1.").arg(error), QMessageBox::Ok, this);
+        box.setButtonText(QMessageBox::Ok, tr("Nouvelle aventure"));
+        box.exec();
+        return false;
+    }
+    if (saved.bookHash != SaveStore::hashOfBook(bookPath)) {
+        QMessageBox::warning(this, tr("Livre modifié"),
+                             tr("Le livre a changé depuis la sauvegarde : l'aventure reprend où elle en était, "
+                                "mais des paragraphes ont pu changer ou disparaître."));
+    }
+    if (readBook()) {
+        game->restore(saved.snapshot);
+        ui->sb_maxHabilete->setValue(game->habilete()->initial());
+        ui->sb_maxEndurance->setValue(game->endurance()->initial());
+        ui->sb_maxChance->setValue(game->chance()->initial());
+        showScreen(game->screen());
+    }
+    return true;
+}
+
+void gameBook::saveAdventure()
+{
+    // Between two presses only: a dialog open means a rule is halfway through.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!saveAction->isEnabled() || (modal && modal != this))
+        return;
+    SavedAdventure saved;
+    saved.bookPath = gameFile.fileName();
+    saved.bookHash = SaveStore::hashOfBook(saved.bookPath);
+    saved.snapshot = game->snapshot();
+    QString error;
+    if (SaveStore::write(saved, &error))
+        statusBar()->showMessage(tr("Aventure sauvegardée."), 5000);
+    else
+        QMessageBox::warning(this, tr("Sauvegarde impossible"),
+                             tr("L'aventure n'a pas pu être sauvegardée : %1.").arg(error));
 }
 
 void gameBook::refreshScores()
@@ -101,29 +164,4 @@ void gameBook::refreshSheet()
 const Adventure &gameBook::adventure() const
 {
     return *game;
-}
-
-const QMap<QString, Paragraph> &gameBook::bookParagraphs() const
-{
-    return game->paragraphs();
-}
-
-const QMap<QString, GameObject> &gameBook::carriedObjects() const
-{
-    return game->inventory().records();
-}
-
-const QString &gameBook::visitedParagraphList() const
-{
-    return game->visitedParagraphs();
-}
-
-const Character *gameBook::heroCharacter() const
-{
-    return game->hero();
-}
-
-const Opponent *gameBook::currentOpponent() const
-{
-    return game->opponent();
 }

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QList>
 #include <QMainWindow>
-#include <QMap>
 #include <QPointer>
 #include <QString>
 
@@ -16,18 +15,17 @@
 
 class Adventure;
 class Attack;
-class Character;
 class DialogInput;
 class GameButton;
-class Opponent;
 class PlayAreaKeys;
+class QAction;
 class QTextEdit;
 class Ui_gameBook;
 
 // The adventure window: shows one adventure from its first paragraph to its end. The game
 // itself (the book, the hero, the carried objects and every rule) is the Adventure; the
-// window shows what it offers in the play area, mirrors its state on the adventure sheet
-// and hands it the reader's presses.
+// window shows the screen it offers in the play area, mirrors its state on the adventure
+// sheet and hands it the action of each button pressed.
 class gameBook : public QMainWindow {
     Q_OBJECT
 
@@ -39,24 +37,29 @@ public:
     void loadGameBook();
     void rollStartingScores();
     void refreshScores();
+    // Takes up the adventure saved for this book as it stood, without dice: true once it is
+    // on screen, or once the book itself failed to load and said so. False, after saying
+    // why, when the save cannot be read: a new adventure should start instead.
+    bool resumeSavedAdventure();
 
     void showParagraph(const QString &id);
     void clearParagraphWidgets();
     void describeMonster(const Monster &monster, QTextEdit *view);
 
-    // Read-only views of the adventure, for tools and tests.
+    // The game on show, read-only, for tools and tests.
     const Adventure &adventure() const;
-    const QMap<QString, Paragraph> &bookParagraphs() const;
-    const QMap<QString, GameObject> &carriedObjects() const;
-    const QString &visitedParagraphList() const;
-    const Character *heroCharacter() const;
-    const Opponent *currentOpponent() const;
+
+public Q_SLOTS:
+    // Saves the adventure as it stands, replacing the earlier save of the same book.
+    void saveAdventure();
 
 private Q_SLOTS:
     void clickedButton();
 
 private:
-    void fight();
+    // Reads the book into the game; false, after saying why, when it cannot be opened.
+    bool readBook();
+    void showScreen(const PlayAreaContent &content);
     void showContent(const PlayAreaContent &content);
     void placeButton(const PlayAction &action);
     void orderFocus();
@@ -64,13 +67,17 @@ private:
 
     Ui_gameBook *ui;
     QFile gameFile;
-    std::unique_ptr<Adventure> game;
+    Attack *attackDialog = nullptr;
     std::unique_ptr<DialogInput> input;
+    std::unique_ptr<Adventure> game;
     QPointer<QTextEdit> textView;
     QList<QWidget *> paragraphWidgets;
+    // The buttons of the screen on show, in the order of its actions.
+    QList<GameButton *> actionButtons;
+    int shownScreen = 0;
     QDomElement rootElement;
-    Attack *attackDialog = nullptr;
     PlayAreaKeys *keys;
+    QAction *saveAction;
 };
 
 #endif // GAMEBOOK_H

@@ -3,43 +3,38 @@
 
 #include "adventure.h"
 #include "booktextview.h"
-#include "dialoginput.h"
 #include "gamebook.h"
 #include "gamebutton.h"
 #include "harringtonfont.h"
 #include "playareakeys.h"
 #include "ui_gamebook.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QTextEdit>
 
-namespace {
-
-// What a press on a button means to clickedButton; "Terminer" has no type.
-QString buttonType(PlayAction::Kind kind)
-{
-    switch (kind) {
-    case PlayAction::Kind::Meal:
-        return QStringLiteral("Eat");
-    case PlayAction::Kind::Luck:
-        return QStringLiteral("Luck");
-    case PlayAction::Kind::Attack:
-        return QStringLiteral("Attack");
-    case PlayAction::Kind::Flee:
-        return QStringLiteral("Flee");
-    case PlayAction::Kind::Choice:
-        return QStringLiteral("Choice");
-    case PlayAction::Kind::End:
-        break;
-    }
-    return QString();
-}
-
-} // namespace
-
 void gameBook::showParagraph(const QString &id)
 {
-    showContent(game->enterParagraph(id, *input));
+    showScreen(game->enterParagraph(id));
+}
+
+// A screen that stays on show after a press (a meal taken) only changes its buttons' state.
+void gameBook::showScreen(const PlayAreaContent &content)
+{
+    if (content.shows == PlayAreaContent::Shows::End) {
+        close();
+        return;
+    }
+    if (content.showing == shownScreen) {
+        for (int index = 0; index < actionButtons.size() && index < content.actions.size(); ++index)
+            actionButtons.at(index)->setPlayAction(content.actions.at(index));
+    } else {
+        clearParagraphWidgets();
+        showContent(content);
+        shownScreen = content.showing;
+    }
+    refreshSheet();
+    saveAction->setEnabled(game->hero() != nullptr);
 }
 
 void gameBook::showContent(const PlayAreaContent &content)
@@ -60,7 +55,6 @@ void gameBook::showContent(const PlayAreaContent &content)
         placeButton(action);
     ui->gridLayoutWidget_5->show();
     orderFocus();
-    refreshSheet();
 }
 
 // Tab goes from the text to the buttons in reading order, and the first button has the focus.
@@ -77,19 +71,14 @@ void gameBook::orderFocus()
         buttons.first()->setFocus();
 }
 
-// A button without a type is "Terminer": it closes the window instead of reaching the slot.
 void gameBook::placeButton(const PlayAction &action)
 {
     auto *button = new GameButton(action.caption);
-    button->setButtonType(buttonType(action.kind));
-    if (!action.target.isEmpty())
-        button->setObjectName(action.target);
-    if (action.kind == PlayAction::Kind::End)
-        connect(button, &QPushButton::clicked, this, &QWidget::close);
-    else
-        connect(button, &QPushButton::clicked, this, &gameBook::clickedButton);
+    button->setPlayAction(action);
+    connect(button, &QPushButton::clicked, this, &gameBook::clickedButton);
     ui->grid_Game->addWidget(button, action.row, action.column);
     paragraphWidgets.append(button);
+    actionButtons.append(button);
 }
 
 void gameBook::clearParagraphWidgets()
@@ -103,6 +92,7 @@ void gameBook::clearParagraphWidgets()
         widget->hide();
         widget->deleteLater();
     }
+    actionButtons.clear();
     ui->gridLayoutWidget_5->show();
 }
 

@@ -3,11 +3,13 @@
 #include "booktextreader.h"
 #include "booktitle.h"
 #include "gamebook.h"
+#include "savestore.h"
 #include "ui_mainwindow.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include <cstdlib>
@@ -43,11 +45,28 @@ void MainWindow::launchGame()
         else
             adventureWindow->deleteLater();
     }
+    const QString bookPath = pathList.item(row)->text();
+    const bool resume = SaveStore::exists(bookPath) && askToResume();
     adventureWindow = new gameBook;
-    adventureWindow->setFileName(pathList.item(row)->text());
+    adventureWindow->setFileName(bookPath);
     adventureWindow->show();
+    if (resume && adventureWindow->resumeSavedAdventure())
+        return;
     adventureWindow->rollStartingScores();
     adventureWindow->loadGameBook();
+}
+
+// A new adventure leaves the save as it is, to be taken up another time.
+bool MainWindow::askToResume()
+{
+    QMessageBox question(QMessageBox::Question, tr("Reprendre l'aventure ?"),
+                         tr("Une aventure de ce livre a été sauvegardée. Voulez-vous la reprendre où vous l'aviez "
+                            "laissée ?"),
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.setButtonText(QMessageBox::Yes, tr("Reprendre"));
+    question.setButtonText(QMessageBox::No, tr("Nouvelle aventure"));
+    question.setDefaultButton(QMessageBox::Yes);
+    return question.exec() == QMessageBox::Yes;
 }
 
 void MainWindow::updateView(int row)

@@ -24,6 +24,7 @@ private Q_SLOTS:
     void updateView(int row);
 
 private:
+    bool askToResume();
     void scanBooks();
     // True when the file cannot be read or holds no usable text.
     bool readFileText(QFile &file);

@@ -2,6 +2,7 @@
 // paragraph (1 MB of text, 100 choices) and for ordinary ones, and whether that cost stays
 // the same as the adventure grows long.
 
+#include "adventure.h"
 #include "benchsupport.h"
 #include "bookgenerator.h"
 #include "gamebook.h"
@@ -93,7 +94,7 @@ int main(int argc, char *argv[])
     report(QStringLiteral("%1 ordinary switches in all: %2 (visit list %3 characters)")
                .arg(longAdventure)
                .arg(measure.summary())
-               .arg(window.visitedParagraphList().size()));
+               .arg(window.adventure().visitedParagraphs().size()));
     report(QStringLiteral("heavy paragraph, switch after %1 visits: %2")
                .arg(longAdventure)
                .arg(heavySwitchTimes(&window).text()));

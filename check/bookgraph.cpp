@@ -1,6 +1,5 @@
 #include "bookgraph.h"
 
-#include "fleerule.h"
 #include "paragraphlayout.h"
 
 #include <algorithm>
@@ -61,36 +60,10 @@ void BookGraph::addNode(const QString &id, const Paragraph &paragraph)
     QList<Edge> &edges = node.edges;
     const PlayAreaContent content = ParagraphLayout::lay(paragraph, false);
     node.actions = content.actions;
-    // Each code C lays the choices from the first again.
-    const int laidChoices = qMin(paragraph.choices.size(), ParagraphLayout::maximumChoiceButtons);
-    int choicesSeen = 0;
-    for (const PlayAction &action : content.actions) {
-        switch (action.kind) {
-        case PlayAction::Kind::Choice:
-            edges.append(
-                { Edge::Kind::Choice, action.target, action.caption, subMapKey('C', choicesSeen++ % laidChoices + 1) });
-            break;
-        case PlayAction::Kind::Luck:
-            edges.append({ Edge::Kind::Lucky, paragraph.luck.lucky.target, QString(), QStringLiteral("Lucky") });
-            edges.append({ Edge::Kind::Unlucky, paragraph.luck.unlucky.target, QString(), QStringLiteral("Unlucky") });
-            break;
-        case PlayAction::Kind::Flee:
-            edges.append({ Edge::Kind::Flight, action.target, QString(), QStringLiteral("Flee") });
-            break;
-        case PlayAction::Kind::Attack: {
-            const Monster monster = content.monsters.first();
-            edges.append({ Edge::Kind::Victory, monster.value, monster.name, subMapKey('M', 1) });
-            const FleeRule fleeRule { paragraph.fleePenalty, paragraph.fleeRound, paragraph.fleeRef };
-            if (fleeRule.offersFlight())
-                edges.append({ Edge::Kind::Flight, fleeRule.ref, QString(), QStringLiteral("Flee") });
-            break;
-        }
-        case PlayAction::Kind::End:
+    for (int index = 0; index < content.actions.size(); ++index) {
+        if (content.actions.at(index).kind == PlayAction::Kind::End)
             m_endingSet.insert(id);
-            break;
-        case PlayAction::Kind::Meal:
-            break;
-        }
+        edges.append(Way::of(paragraph, content, index));
     }
     // A way offered twice is one way: the flee button and the fight offer the same flight,
     // and a code written twice lays the same choices again.

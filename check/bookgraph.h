@@ -3,6 +3,7 @@
 
 #include "paragraph.h"
 #include "playaction.h"
+#include "way.h"
 
 #include <QHash>
 #include <QList>
@@ -16,15 +17,8 @@
 // fight offers. What the book writes but the player never offers is not a way.
 class BookGraph {
 public:
-    struct Edge {
-        enum class Kind { Choice, Lucky, Unlucky, Flight, Victory };
-
-        Kind kind;
-        QString target;
-        QString label;
-        // The part of the paragraph that names the target, as ParagraphLocations names it.
-        QString part;
-    };
+    // Its part names the target as ParagraphLocations names it.
+    using Edge = Way;
 
     static const QString firstParagraph;
 

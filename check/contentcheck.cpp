@@ -1,5 +1,6 @@
 #include "contentcheck.h"
 
+#include "fleerule.h"
 #include "paragraphlayout.h"
 #include "quotation.h"
 
@@ -87,7 +88,7 @@ void ContentCheck::checkMissingElements(const Paragraph &paragraph, const QStrin
             report(Finding::Severity::Error, QStringLiteral("Luck"),
                    tr("Luck without %1: that outcome leads nowhere").arg(QLatin1String(lucky ? "Unlucky" : "Lucky")));
     }
-    if (codes.contains(QStringLiteral("F")) && !ParagraphLayout::offersFlightAtOnce(paragraph))
+    if (codes.contains(QStringLiteral("F")) && !FleeRule::of(paragraph).offersFlightAtOnce())
         report(Finding::Severity::Warning, type,
                tr("code F shows no flee button: Flee needs active=\"1\" and Round=\"1\""));
     if (codes.contains(QStringLiteral("B")) && !hasBonus(paragraph))

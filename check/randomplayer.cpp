@@ -34,23 +34,22 @@ PlayReport RandomPlayer::play(int adventures)
 
 bool RandomPlayer::playOne(PlayReport *report)
 {
-    Adventure adventure(&m_dice);
+    Adventure adventure(&m_dice, &m_reader);
     adventure.setParagraphs(m_graph.paragraphs());
-    adventure.rollStartingScores(m_reader);
-    PlayAreaContent content = enter(adventure, BookGraph::firstParagraph, report);
-    bool mealTaken = false;
+    adventure.rollStartingScores();
+    PlayAreaContent content = adventure.enterParagraph(BookGraph::firstParagraph);
+    report->visited.insert(adventure.currentId());
     int trappedPresses = 0;
     for (int presses = 0;; ++presses) {
         const QString &id = adventure.currentId();
         m_workLeft -= 10 + 4 * content.actions.size() + id.size() / 16;
         if (m_workLeft < 0)
             return false;
-        QList<PlayAction> offered = content.actions;
-        if (mealTaken)
-            offered.erase(
-                std::remove_if(offered.begin(), offered.end(),
-                               [](const PlayAction &action) { return action.kind == PlayAction::Kind::Meal; }),
-                offered.end());
+        QList<PlayAction> offered;
+        for (const PlayAction &action : content.actions) {
+            if (action.enabled)
+                offered.append(action);
+        }
         if (offered.isEmpty()) {
             ++report->stuck[id];
             return true;
@@ -64,59 +63,38 @@ bool RandomPlayer::playOne(PlayReport *report)
             return true;
         }
         const PlayAction action = offered.at(m_reader.pick(offered.size()));
-        mealTaken = false;
-        switch (action.kind) {
-        case PlayAction::Kind::Meal:
-            adventure.takeMeal();
-            mealTaken = true;
-            break;
-        case PlayAction::Kind::Luck:
-            content = adventure.testLuck(m_reader);
-            m_showingParagraph = false;
-            break;
-        case PlayAction::Kind::Flee:
-            adventure.payFlight();
-            content = enter(adventure, action.target, report);
-            break;
-        case PlayAction::Kind::Choice:
-            content = enter(adventure, action.target, report);
-            break;
-        case PlayAction::Kind::Attack:
-            content = fight(adventure, &presses);
-            break;
-        case PlayAction::Kind::End:
-            if (!m_graph.paragraphs().contains(id))
-                ++report->missing[id];
-            else if (m_showingParagraph)
-                ++report->endings[id];
-            else
-                ++report->defeats;
+        if (action.kind == PlayAction::Kind::End) {
+            countEnd(content, id, report);
             return true;
         }
+        const int showing = content.showing;
+        content = adventure.press(action);
+        // Fights count towards the adventure's presses, so that monsters that never die
+        // cannot hold it.
+        const int fightPresses = m_reader.takeFightPresses();
+        presses += fightPresses;
+        m_workLeft -= fightPresses;
+        const bool entered = content.shows == PlayAreaContent::Shows::Paragraph
+            || content.shows == PlayAreaContent::Shows::MissingParagraph;
+        if (entered && content.showing != showing)
+            report->visited.insert(adventure.currentId());
     }
 }
 
-PlayAreaContent RandomPlayer::enter(Adventure &adventure, const QString &id, PlayReport *report)
+void RandomPlayer::countEnd(const PlayAreaContent &content, const QString &id, PlayReport *report)
 {
-    report->visited.insert(id);
-    m_showingParagraph = true;
-    return adventure.enterParagraph(id, m_reader);
-}
-
-// Presses as the combat dialog allows until the fight is decided or the reader flees. The
-// presses count towards the adventure's, so that monsters that never die cannot hold it.
-PlayAreaContent RandomPlayer::fight(Adventure &adventure, int *presses)
-{
-    Fight &fight = adventure.startFight(m_reader);
-    for (int press = 0; fight.outcome() == Fight::Outcome::Undecided && press < maximumFightPresses; ++press) {
-        if (fight.offersFlight() && m_reader.fleesNow()) {
-            fight.flee();
-            break;
-        }
-        fight.attack();
-        ++*presses;
-        --m_workLeft;
+    switch (content.shows) {
+    case PlayAreaContent::Shows::MissingParagraph:
+        ++report->missing[id];
+        break;
+    case PlayAreaContent::Shows::Paragraph:
+        ++report->endings[id];
+        break;
+    case PlayAreaContent::Shows::Defeat:
+        ++report->defeats;
+        break;
+    case PlayAreaContent::Shows::Outcome:
+    case PlayAreaContent::Shows::End:
+        break; // an outcome leads on, and the end has no button
     }
-    m_showingParagraph = fight.outcome() == Fight::Outcome::Undecided;
-    return adventure.endFight(m_reader);
 }

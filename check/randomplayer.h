@@ -2,6 +2,7 @@
 #define RANDOMPLAYER_H
 
 #include "playareacontent.h"
+#include "playaction.h"
 #include "playreport.h"
 #include "randomreader.h"
 #include "seededdice.h"
@@ -13,9 +14,6 @@ class BookGraph;
 // counts where they end. The same seed plays the same adventures.
 class RandomPlayer {
 public:
-    // A fight still undecided after this many presses is left, as a reader closing the
-    // combat dialog would; the paragraph then offers it again.
-    static constexpr int maximumFightPresses = 1000;
     // Presses left to an adventure once no ending can be reached, before it counts as endless.
     static constexpr int maximumTrappedPresses = 100;
     // The adventure keeps every id it shows; past this many characters of them (a long
@@ -35,8 +33,8 @@ public:
 private:
     // False when the run's work ran out before the adventure ended.
     bool playOne(PlayReport *report);
-    PlayAreaContent enter(Adventure &adventure, const QString &id, PlayReport *report);
-    PlayAreaContent fight(Adventure &adventure, int *presses);
+    // Counts how the adventure ended when the reader presses an end button.
+    static void countEnd(const PlayAreaContent &content, const QString &id, PlayReport *report);
 
     const BookGraph &m_graph;
     quint32 m_seed;
@@ -44,7 +42,6 @@ private:
     RandomReader m_reader;
     int m_pressLimit;
     qint64 m_workLeft;
-    bool m_showingParagraph = false; // rather than the outcome of a luck test or a fight
 };
 
 #endif // RANDOMPLAYER_H

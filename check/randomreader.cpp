@@ -1,29 +1,17 @@
 #include "randomreader.h"
 
-#include "dicesource.h"
-
-namespace {
-
-// Every roll draws two dice, as the dice dialog does; a one-die roll drops the second.
-int roll(int diceCount, DiceSource &dice)
-{
-    const DiceSource::Pair pair = dice.drawPair();
-    return pair.first + (diceCount < 2 ? 0 : pair.second);
-}
-
-} // namespace
+#include "diceroll.h"
+#include "fight.h"
 
 RandomReader::RandomReader(quint32 seed)
     : m_engine(seed)
 {
 }
 
-int RandomReader::keptRoll(const QString &, int diceCount, int attempts, DiceSource &dice)
+void RandomReader::keepRoll(const QString &, DiceRoll &roll)
 {
-    int total = roll(diceCount, dice);
-    for (int left = attempts; left > 0 && pick(2) == 0; --left)
-        total = roll(diceCount, dice);
-    return total;
+    while (roll.attemptsLeft() > 0 && pick(2) == 0)
+        roll.rollAgain();
 }
 
 ReaderInput::ObjectPick RandomReader::pickObject(const QString &, const QList<CombatItem> &items)
@@ -35,12 +23,26 @@ ReaderInput::ObjectPick RandomReader::pickObject(const QString &, const QList<Co
     return answer;
 }
 
+void RandomReader::fight(Fight &fight)
+{
+    for (int press = 0; fight.outcome() == Fight::Outcome::Undecided && press < maximumFightPresses; ++press) {
+        if (fight.offersFlight() && pick(16) == 0) {
+            fight.flee();
+            return;
+        }
+        fight.attack();
+        ++m_fightPresses;
+    }
+}
+
 int RandomReader::pick(int count)
 {
     return int(m_engine() % quint32(count));
 }
 
-bool RandomReader::fleesNow()
+int RandomReader::takeFightPresses()
 {
-    return pick(16) == 0;
+    const int presses = m_fightPresses;
+    m_fightPresses = 0;
+    return presses;
 }

@@ -47,11 +47,6 @@ void Attack::setupFight(Fight *fight)
     attackButton->setFocus();
 }
 
-bool Attack::hasFled() const
-{
-    return fight && fight->hasFled();
-}
-
 void Attack::showBonus()
 {
     const int bonus = fight->bonus();
@@ -104,14 +99,14 @@ void Attack::resolveRound(Fight::Round round)
     QString text;
     switch (round) {
     case Fight::Round::HeroHits:
-        text = tr("Vous avez touché le monstre. Vous lui infligez 2 points de dégats.");
+        text = tr("Vous avez touché le monstre. Vous lui infligez %1 points de dégats.").arg(Fight::damage);
         break;
     case Fight::Round::HeroKills:
         title = tr("Tué !");
         text = tr("Vous avez touché le monstre. Il s'effondre sans vie à vos pieds.");
         break;
     case Fight::Round::MonsterHits:
-        text = tr("Le monstre vous a touché. Il vous inflige 2 points de dégats.");
+        text = tr("Le monstre vous a touché. Il vous inflige %1 points de dégats.").arg(Fight::damage);
         break;
     case Fight::Round::MonsterKills:
         title = tr("Tué !");

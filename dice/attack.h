@@ -20,7 +20,6 @@ public:
 
     // The fight stays the caller's and must outlive the dialog's run.
     void setupFight(Fight *fight);
-    bool hasFled() const;
 
 private Q_SLOTS:
     void CalculateFA();

@@ -1,42 +1,50 @@
 #include "launchdeuce.h"
 
+#include "diceroll.h"
 #include "dieface.h"
+#include "harringtonfont.h"
 #include "randomdice.h"
-#include "ui_launchdeuce.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
-
-#include <algorithm>
 
 LaunchDeuce::LaunchDeuce(QWidget *parent)
     : QDialog(parent)
-    , ui(new Ui_LaunchDeuce)
-    , dice(&RandomDice::shared())
     , firstFace(new QLabel)
     , secondFace(new QLabel)
     , helpLabel(new QLabel)
-    , rerollButton(new QPushButton(tr("Encore 3 tentative(s)")))
+    , rerollButton(new QPushButton)
     , okButton(new QPushButton(tr("OK")))
 {
-    ui->setupUi(this);
-    ui->sb_nbDes->setValue(0);
+    if (objectName().isEmpty())
+        setObjectName(QStringLiteral("LaunchDeuce"));
+    setWindowFlags(Qt::WindowMaximizeButtonHint);
+    setFixedSize(375, 290);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setFont(harringtonFont(12));
+    setModal(true);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    auto *gridLayoutWidget = new QWidget(this);
+    gridLayoutWidget->setObjectName(QStringLiteral("gridLayoutWidget"));
+    gridLayoutWidget->setGeometry(9, 10, 361, 271);
+    gridLayout = new QGridLayout(gridLayoutWidget);
+    gridLayout->setObjectName(QStringLiteral("gridLayout"));
+    gridLayout->setContentsMargins(0, 0, 0, 0);
+    setWindowTitle(tr("Lancer de dés"));
+
     firstFace->setAlignment(Qt::AlignHCenter);
     secondFace->setAlignment(Qt::AlignHCenter);
     helpLabel->setWordWrap(true);
     // Enter keeps the roll on screen wherever the focus is; Space presses the focused button.
     okButton->setDefault(true);
     rerollButton->setAutoDefault(false);
-    connect(ui->sb_nbDes, QOverload<int>::of(&QSpinBox::valueChanged), this, &LaunchDeuce::changeDes);
     connect(rerollButton, &QPushButton::clicked, this, &LaunchDeuce::nouvelleTentative);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 LaunchDeuce::~LaunchDeuce()
 {
-    delete ui;
     delete firstFace;
     delete secondFace;
     delete helpLabel;
@@ -46,19 +54,17 @@ LaunchDeuce::~LaunchDeuce()
 
 int LaunchDeuce::launch(const QString &title, int diceCount, int attempts)
 {
-    return launch(title, diceCount, attempts, RandomDice::shared());
+    DiceRoll roll(&RandomDice::shared(), diceCount, attempts);
+    launch(title, roll);
+    return roll.total();
 }
 
-int LaunchDeuce::launch(const QString &title, int diceCount, int attempts, DiceSource &dice)
+void LaunchDeuce::launch(const QString &title, DiceRoll &roll)
 {
     LaunchDeuce dialog;
-    dialog.setDiceSource(&dice);
     dialog.setTitle(title);
-    dialog.setDiceCount(diceCount);
-    dialog.setAttempts(attempts);
-    // Whatever closes the dialog (OK, Escape, the close box), the roll on screen counts.
+    dialog.setRoll(&roll);
     dialog.exec();
-    return dialog.total();
 }
 
 void LaunchDeuce::setTitle(const QString &title)
@@ -67,76 +73,67 @@ void LaunchDeuce::setTitle(const QString &title)
         setWindowTitle(title);
 }
 
-void LaunchDeuce::setDiceSource(DiceSource *dice)
+void LaunchDeuce::setRoll(DiceRoll *roll)
 {
-    this->dice = dice;
-}
-
-void LaunchDeuce::setDiceCount(int count)
-{
-    diceCount = std::clamp(count, 1, 2);
-    ui->sb_nbDes->setValue(diceCount);
-}
-
-void LaunchDeuce::setAttempts(int count)
-{
-    attempts = count;
-    const bool offered = attempts > 0;
-    for (QWidget *widget : { static_cast<QWidget *>(helpLabel), static_cast<QWidget *>(rerollButton) }) {
-        // A widget outside the grid has no parent and would open as a window of its own;
-        // it shows once it is placed.
-        if (widget->parentWidget() || !offered)
-            widget->setVisible(offered);
-    }
+    this->roll = roll;
+    rerollButton->setText(tr("Encore %1 tentative(s)").arg(roll->attemptsLeft()));
+    // The first layout places the help and the re-roll button, hidden when no attempt is
+    // offered; outside the grid they would have no parent and open as windows of their own.
+    showRoll(true);
+    const bool offered = roll->attemptsLeft() > 0;
+    helpLabel->setVisible(offered);
+    rerollButton->setVisible(offered);
 }
 
 int LaunchDeuce::total() const
 {
-    return firstDie + secondDie;
+    return roll ? roll->total() : 0;
 }
 
 void LaunchDeuce::changeDes()
 {
-    const DiceSource::Pair roll = dice->drawRoll(diceCount);
-    firstDie = roll.first;
-    secondDie = roll.second;
-    firstFace->setPixmap(dieFace(firstDie));
+    showRoll(roll->attemptsLeft() > 0);
+}
+
+// Shows the roll's faces and lays the dialog out around them.
+void LaunchDeuce::showRoll(bool withRerolls)
+{
+    firstFace->setPixmap(dieFace(roll->faces().first));
     helpLabel->setText(tr("Vous avez plusieurs tentatives de lancer de dés avant de valider définitivement "
                           "votre score de départ."));
-    ui->gridLayout->addWidget(firstFace, 0, 0);
-    if (diceCount < 2) {
-        placeHelpAndButtons(1);
+    gridLayout->addWidget(firstFace, 0, 0);
+    if (roll->diceCount() < 2) {
+        placeHelpAndButtons(1, withRerolls);
     } else {
-        secondFace->setPixmap(dieFace(secondDie));
-        ui->gridLayout->addWidget(secondFace, 0, 1);
-        placeHelpAndButtons(2);
+        secondFace->setPixmap(dieFace(roll->faces().second));
+        gridLayout->addWidget(secondFace, 0, 1);
+        placeHelpAndButtons(2, withRerolls);
     }
 }
 
-void LaunchDeuce::placeHelpAndButtons(int columnSpan)
+void LaunchDeuce::placeHelpAndButtons(int columnSpan, bool withRerolls)
 {
-    if (attempts > 0) {
-        ui->gridLayout->addWidget(helpLabel, 1, 0, 1, columnSpan);
-        ui->gridLayout->addWidget(rerollButton, 2, 0, 1, columnSpan);
+    if (withRerolls) {
+        gridLayout->addWidget(helpLabel, 1, 0, 1, columnSpan);
+        gridLayout->addWidget(rerollButton, 2, 0, 1, columnSpan);
     }
-    ui->gridLayout->addWidget(okButton, 3, 0, 1, columnSpan);
+    gridLayout->addWidget(okButton, 3, 0, 1, columnSpan);
 }
 
 void LaunchDeuce::nouvelleTentative()
 {
-    --attempts;
-    ui->gridLayout->removeWidget(firstFace);
-    if (diceCount > 1)
-        ui->gridLayout->removeWidget(secondFace);
-    ui->gridLayout->removeWidget(helpLabel);
-    ui->gridLayout->removeWidget(rerollButton);
-    ui->gridLayout->removeWidget(okButton);
+    if (!roll->rollAgain())
+        return;
+    for (QWidget *widget : { static_cast<QWidget *>(firstFace), static_cast<QWidget *>(secondFace),
+                             static_cast<QWidget *>(helpLabel), static_cast<QWidget *>(rerollButton),
+                             static_cast<QWidget *>(okButton) })
+        gridLayout->removeWidget(widget);
     changeDes();
-    if (attempts <= 0) {
+    if (roll->attemptsLeft() <= 0) {
         // Left where they stood, outside the grid, so the player sees why no roll is left.
         rerollButton->setEnabled(false);
         rerollButton->setText(tr("Plus de tentatives disponibles"));
     } else {
-        rerollButton->setText(tr("Encore %1 tentative(s)").arg(attempts));
+        rerollButton->setText(tr("Encore %1 tentative(s)").arg(roll->attemptsLeft()));
     }
 }

@@ -3,13 +3,13 @@
 
 #include <QDialog>
 
-class DiceSource;
+class DiceRoll;
+class QGridLayout;
 class QLabel;
 class QPushButton;
-class Ui_LaunchDeuce;
 
 // The dice dialog: shows a roll of one or two dice as faces and lets the player roll
-// again a limited number of times. The roll on screen when it closes is the one that counts.
+// again while the roll allows. The roll on screen when it closes is the one that counts.
 class LaunchDeuce : public QDialog {
     Q_OBJECT
 
@@ -17,17 +17,15 @@ public:
     explicit LaunchDeuce(QWidget *parent = nullptr);
     ~LaunchDeuce() override;
 
-    // Opens the dialog modally, rolling from `dice`, and returns the total of the last roll.
-    static int launch(const QString &title, int diceCount, int attempts, DiceSource &dice);
+    // Opens the dialog modally on `roll`; whatever closes it (OK, Escape, the close box),
+    // the roll on show is kept.
+    static void launch(const QString &title, DiceRoll &roll);
+    // The same on a roll of the runtime's dice; returns its total.
     static int launch(const QString &title, int diceCount, int attempts);
 
     void setTitle(const QString &title);
-    // Where the rolls come from; the runtime's generator unless set before the first roll.
-    void setDiceSource(DiceSource *dice);
-    // Rolls at once. Counts below 1 roll as one die and above 2 as two, so the dialog
-    // always shows a roll.
-    void setDiceCount(int count);
-    void setAttempts(int attempts);
+    // Shows `roll`, which stays the caller's and must outlive the dialog's run.
+    void setRoll(DiceRoll *roll);
     int total() const;
 
 private Q_SLOTS:
@@ -35,14 +33,11 @@ private Q_SLOTS:
     void nouvelleTentative();
 
 private:
-    void placeHelpAndButtons(int columnSpan);
+    void showRoll(bool withRerolls);
+    void placeHelpAndButtons(int columnSpan, bool withRerolls);
 
-    Ui_LaunchDeuce *ui;
-    int firstDie = 0;
-    int secondDie = 0;
-    int attempts = 3;
-    int diceCount = 0;
-    DiceSource *dice;
+    DiceRoll *roll = nullptr;
+    QGridLayout *gridLayout;
     // Owned here rather than by a parent: each is placed in the grid only when needed.
     QLabel *firstFace;
     QLabel *secondFace;

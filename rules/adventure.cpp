@@ -1,7 +1,8 @@
 #include "adventure.h"
 
 #include "character.h"
-#include "dicesource.h"
+#include "diceroll.h"
+#include "fleerule.h"
 #include "opponent.h"
 #include "paragraphlayout.h"
 #include "readerinput.h"
@@ -34,10 +35,25 @@ CombatSlot combatSlot(int type)
                      : CombatSlot { QT_TRANSLATE_NOOP("gameBook", "armure"), QT_TRANSLATE_NOOP("gameBook", "Armure") };
 }
 
+// Each starting score: its dice dialog's title, its dice and what is added to them.
+struct StartingScore {
+    const char *title;
+    int diceCount;
+    int base;
+};
+
+constexpr StartingScore startingScores[] = {
+    { QT_TRANSLATE_NOOP("gameBook", "HABILETE - Lancer de dés"), 1, 6 },
+    { QT_TRANSLATE_NOOP("gameBook", "ENDURANCE - Lancer de dés"), 2, 12 },
+    { QT_TRANSLATE_NOOP("gameBook", "CHANCE - Lancer de dés"), 1, 6 },
+};
+constexpr int startingAttempts = 3;
+
 } // namespace
 
-Adventure::Adventure(DiceSource *dice)
+Adventure::Adventure(DiceSource *dice, ReaderInput *input)
     : m_dice(dice)
+    , m_input(input)
 {
 }
 
@@ -53,19 +69,22 @@ const QMap<QString, Paragraph> &Adventure::paragraphs() const
     return m_paragraphs;
 }
 
-DiceSource &Adventure::dice() const
+void Adventure::rollStartingScores()
 {
-    return *m_dice;
+    QList<int> scores;
+    for (const StartingScore &score : startingScores) {
+        DiceRoll roll(m_dice, score.diceCount, startingAttempts);
+        m_input->keepRoll(text(score.title), roll);
+        scores.append(roll.total() + score.base);
+    }
+    setHero(Stat(scores[0]), Stat(scores[1]), Stat(scores[2]));
 }
 
-void Adventure::rollStartingScores(ReaderInput &input)
+void Adventure::setHero(const Stat &habilete, const Stat &endurance, const Stat &chance)
 {
-    const int habileteRoll = input.keptRoll(text("HABILETE - Lancer de dés"), 1, 3, *m_dice) + 6;
-    const int enduranceRoll = input.keptRoll(text("ENDURANCE - Lancer de dés"), 2, 3, *m_dice) + 12;
-    const int chanceRoll = input.keptRoll(text("CHANCE - Lancer de dés"), 1, 3, *m_dice) + 6;
-    m_habilete = std::make_unique<Stat>(habileteRoll);
-    m_endurance = std::make_unique<Stat>(enduranceRoll);
-    m_chance = std::make_unique<Stat>(chanceRoll);
+    m_habilete = std::make_unique<Stat>(habilete);
+    m_endurance = std::make_unique<Stat>(endurance);
+    m_chance = std::make_unique<Stat>(chance);
     m_hero = std::make_unique<Character>(m_habilete.get(), m_endurance.get(), m_chance.get());
 }
 
@@ -104,26 +123,76 @@ const Inventory &Adventure::inventory() const
     return m_inventory;
 }
 
-PlayAreaContent Adventure::enterParagraph(const QString &id, ReaderInput &input)
+PlayAreaContent Adventure::enterParagraph(const QString &id)
 {
     const bool opening = m_visitedIds.isEmpty();
     const bool wasVisited = visited(id);
     m_visitedIds.insert(id);
     m_visitedParagraphs += id + QLatin1Char(',');
+    m_visitOrder.append(id);
     m_currentId = id;
     const auto found = m_paragraphs.constFind(id);
     const bool exists = found != m_paragraphs.constEnd();
     m_currentParagraph = exists ? *found : Paragraph();
     if (!opening && !exists) {
-        return ParagraphLayout::outcome(text("Le paragraphe « %1 » n'existe pas dans ce livre.").arg(id),
-                                        PlayAction::Kind::End, text("Terminer"));
+        return show(ParagraphLayout::outcome(PlayAreaContent::Shows::MissingParagraph,
+                                             text("Le paragraphe « %1 » n'existe pas dans ce livre.").arg(id),
+                                             PlayAction::Kind::End, text("Terminer")));
     }
     if (!wasVisited)
-        applyArrivalEffects(input);
-    PlayAreaContent content = ParagraphLayout::lay(m_currentParagraph, wasVisited);
+        applyArrivalEffects();
+    const PlayAreaContent content = ParagraphLayout::lay(m_currentParagraph, wasVisited);
     if (!content.monsters.isEmpty())
         m_currentMonster = content.monsters.last();
-    return content;
+    return show(content);
+}
+
+PlayAreaContent Adventure::show(const PlayAreaContent &content)
+{
+    const int showing = m_screen.showing + 1;
+    m_screen = content;
+    m_screen.showing = showing;
+    return m_screen;
+}
+
+PlayAreaContent Adventure::press(const PlayAction &action)
+{
+    const int index = m_screen.actions.indexOf(action);
+    if (index < 0 || !action.enabled)
+        return m_screen;
+    // Every rule but a move uses the hero's scores, which exist once rolled.
+    const bool move = action.kind == PlayAction::Kind::Choice || action.kind == PlayAction::Kind::End;
+    if (!m_hero && !move)
+        return m_screen;
+    const QList<Way> ways = Way::of(m_currentParagraph, m_screen, index);
+    switch (action.kind) {
+    case PlayAction::Kind::Meal:
+        // A meal restores 2 ENDURANCE, once each time the paragraph is shown; provisions are
+        // not counted.
+        m_hero->changeEndurance(2);
+        m_screen.actions[index].enabled = false;
+        return m_screen;
+    case PlayAction::Kind::Luck:
+        return testLuck(ways);
+    case PlayAction::Kind::Attack:
+        return fight(ways);
+    case PlayAction::Kind::Flee:
+        // Every flight costs 2 ENDURANCE, and the adventure goes on whatever is left.
+        m_hero->changeEndurance(-2);
+        return enterParagraph(action.target);
+    case PlayAction::Kind::Choice:
+        return enterParagraph(action.target);
+    case PlayAction::Kind::End:
+        break;
+    }
+    PlayAreaContent end;
+    end.shows = PlayAreaContent::Shows::End;
+    return show(end);
+}
+
+const PlayAreaContent &Adventure::screen() const
+{
+    return m_screen;
 }
 
 bool Adventure::visited(const QString &id) const
@@ -152,14 +221,14 @@ const Monster &Adventure::currentMonster() const
 }
 
 // Bonuses and objects take effect in the order of the paragraph's codes, as they come.
-void Adventure::applyArrivalEffects(ReaderInput &input)
+void Adventure::applyArrivalEffects()
 {
     for (const QString &code : ParagraphLayout::codes(m_currentParagraph)) {
         if (code == QLatin1String("B"))
             applyBonus();
         if (code == QLatin1String("O")) {
             for (int number = 1; number <= m_currentParagraph.objects.size(); ++number)
-                handleObject(m_currentParagraph.objects.value(subMapKey('O', number)), input);
+                handleObject(m_currentParagraph.objects.value(subMapKey('O', number)));
         }
     }
 }
@@ -175,12 +244,12 @@ void Adventure::applyBonus()
 
 // An object is thrown away, exchanged, or taken with its gold and provisions; one with no
 // name brings only those.
-void Adventure::handleObject(const GameObject &object, ReaderInput &input)
+void Adventure::handleObject(const GameObject &object)
 {
     if (object.throwAway) {
         m_inventory.remove(object.name);
     } else if (object.exchange) {
-        exchangeObject(object, input);
+        exchangeObject(object);
     } else {
         if (!object.name.isEmpty())
             m_inventory.add(object);
@@ -191,35 +260,29 @@ void Adventure::handleObject(const GameObject &object, ReaderInput &input)
 
 // The reader gives up the object last selected, even without confirming; the new object
 // is carried in any case.
-void Adventure::exchangeObject(const GameObject &object, ReaderInput &input)
+void Adventure::exchangeObject(const GameObject &object)
 {
     const QList<CombatItem> candidates = m_inventory.rowItems();
-    const ReaderInput::ObjectPick pick = input.pickObject(text("objet"), candidates);
+    const ReaderInput::ObjectPick pick = m_input->pickObject(text("objet"), candidates);
     const bool picked = pick.selected >= 0 && pick.selected < candidates.size();
     m_inventory.remove(picked ? candidates.at(pick.selected).name() : QString());
     m_inventory.add(object);
 }
 
-void Adventure::takeMeal()
+// Lucky when two dice make at most the current CHANCE; every test costs a point of CHANCE.
+PlayAreaContent Adventure::testLuck(const QList<Way> &ways)
 {
-    m_hero->changeEndurance(2);
-}
-
-PlayAreaContent Adventure::testLuck(ReaderInput &input)
-{
-    const int total = input.keptRoll(text("TENTEZ VOTRE CHANCE - Lancer de dés"), 2, 0, *m_dice);
-    const bool lucky = total <= m_hero->chance();
-    const LuckOutcome &outcome = lucky ? m_currentParagraph.luck.lucky : m_currentParagraph.luck.unlucky;
+    DiceRoll roll(m_dice, 2, 0);
+    m_input->keepRoll(text("TENTEZ VOTRE CHANCE - Lancer de dés"), roll);
+    const bool lucky = roll.total() <= m_hero->chance();
     m_hero->changeChance(-1);
-    return ParagraphLayout::outcome(outcome.text, PlayAction::Kind::Choice, text("Continuer"), outcome.target);
+    const LuckTest &luck = m_currentParagraph.luck;
+    return show(ParagraphLayout::outcome(PlayAreaContent::Shows::Outcome, lucky ? luck.lucky.text : luck.unlucky.text,
+                                         PlayAction::Kind::Choice, text("Continuer"),
+                                         ways.at(lucky ? 0 : 1).target));
 }
 
-void Adventure::payFlight()
-{
-    m_hero->changeEndurance(-2);
-}
-
-CombatItem Adventure::chooseCombatItem(int type, ReaderInput &input) const
+CombatItem Adventure::chooseCombatItem(int type) const
 {
     const CombatSlot slot = combatSlot(type);
     const CombatItem defaultItem(text(slot.defaultName), 0, 0);
@@ -230,22 +293,41 @@ CombatItem Adventure::chooseCombatItem(int type, ReaderInput &input) const
         return defaultItem;
     if (candidates.size() == 1)
         return candidates.first();
-    const ReaderInput::ObjectPick pick = input.pickObject(text(slot.kind), candidates);
+    const ReaderInput::ObjectPick pick = m_input->pickObject(text(slot.kind), candidates);
     if (pick.validated && pick.selected >= 0 && pick.selected < candidates.size())
         return candidates.at(pick.selected);
     return defaultItem;
 }
 
-Fight &Adventure::startFight(ReaderInput &input)
+// A fight against the current monster at full scores, with the weapon and armour chosen.
+// Left with both fighters standing, its paragraph shows again, as a later visit, so that
+// it can be taken up again.
+PlayAreaContent Adventure::fight(const QList<Way> &ways)
 {
-    const CombatItem weapon = chooseCombatItem(1, input);
-    const CombatItem armour = chooseCombatItem(2, input);
+    m_input->fightBegins();
+    const CombatItem weapon = chooseCombatItem(1);
+    const CombatItem armour = chooseCombatItem(2);
     m_fight.reset();
     m_opponent = std::make_unique<Opponent>(m_currentMonster.habilete, m_currentMonster.endurance);
-    const FleeRule fleeRule { m_currentParagraph.fleePenalty, m_currentParagraph.fleeRound,
-                              m_currentParagraph.fleeRef };
-    m_fight = std::make_unique<Fight>(m_hero.get(), m_opponent.get(), weapon, armour, fleeRule, m_dice);
-    return *m_fight;
+    m_fight = std::make_unique<Fight>(m_hero.get(), m_opponent.get(), weapon, armour,
+                                      FleeRule::of(m_currentParagraph), m_dice);
+    m_input->fight(*m_fight);
+    switch (m_fight->outcome()) {
+    case Fight::Outcome::Fled:
+        return show(ParagraphLayout::outcome(PlayAreaContent::Shows::Outcome, text("Vous avez réussi à vous enfuir."),
+                                             PlayAction::Kind::Flee, text("Continuer"),
+                                             FleeRule::of(m_currentParagraph).ref));
+    case Fight::Outcome::Defeat:
+        return show(ParagraphLayout::outcome(PlayAreaContent::Shows::Defeat,
+                                             text("Vous avez été vaincu et votre aventure s'arrête ici..."),
+                                             PlayAction::Kind::End, text("Terminer")));
+    case Fight::Outcome::Victory:
+        return show(ParagraphLayout::outcome(PlayAreaContent::Shows::Outcome, text("Vous avez été victorieux."),
+                                             PlayAction::Kind::Choice, text("Continuer"), ways.first().target));
+    case Fight::Outcome::Undecided:
+        break;
+    }
+    return enterParagraph(m_currentId);
 }
 
 const Opponent *Adventure::opponent() const
@@ -253,20 +335,39 @@ const Opponent *Adventure::opponent() const
     return m_opponent.get();
 }
 
-PlayAreaContent Adventure::endFight(ReaderInput &input)
+AdventureSnapshot Adventure::snapshot() const
 {
-    switch (m_fight->outcome()) {
-    case Fight::Outcome::Fled:
-        return ParagraphLayout::outcome(text("Vous avez réussi à vous enfuir."), PlayAction::Kind::Flee,
-                                        text("Continuer"), m_currentParagraph.fleeRef);
-    case Fight::Outcome::Defeat:
-        return ParagraphLayout::outcome(text("Vous avez été vaincu et votre aventure s'arrête ici..."),
-                                        PlayAction::Kind::End, text("Terminer"));
-    case Fight::Outcome::Victory:
-        return ParagraphLayout::outcome(text("Vous avez été victorieux."), PlayAction::Kind::Choice, text("Continuer"),
-                                        m_currentMonster.value);
-    case Fight::Outcome::Undecided:
-        break;
-    }
-    return enterParagraph(m_currentId, input);
+    AdventureSnapshot snapshot;
+    snapshot.habilete = { m_habilete->initial(), m_habilete->current() };
+    snapshot.endurance = { m_endurance->initial(), m_endurance->current() };
+    snapshot.chance = { m_chance->initial(), m_chance->current() };
+    snapshot.gold = m_gold;
+    snapshot.provisions = m_provisions;
+    snapshot.records = m_inventory.records().values();
+    snapshot.rows = m_inventory.rows();
+    snapshot.visited = m_visitOrder;
+    snapshot.currentId = m_currentId;
+    snapshot.screen = m_screen;
+    return snapshot;
+}
+
+void Adventure::restore(const AdventureSnapshot &snapshot)
+{
+    const auto stat = [](const AdventureSnapshot::Score &score) { return Stat(score.initial, score.current); };
+    setHero(stat(snapshot.habilete), stat(snapshot.endurance), stat(snapshot.chance));
+    m_gold = qBound(sheetMinimum, snapshot.gold, sheetMaximum);
+    m_provisions = qBound(sheetMinimum, snapshot.provisions, sheetMaximum);
+    m_inventory = Inventory(snapshot.records, snapshot.rows);
+    m_visitOrder = snapshot.visited;
+    m_visitedIds = QSet<QString>(m_visitOrder.cbegin(), m_visitOrder.cend());
+    m_visitedParagraphs.clear();
+    for (const QString &id : m_visitOrder)
+        m_visitedParagraphs += id + QLatin1Char(',');
+    m_currentId = snapshot.currentId;
+    m_currentParagraph = m_paragraphs.value(m_currentId);
+    // An attack button stands for the last monster its paragraph described.
+    m_currentMonster = snapshot.screen.monsters.isEmpty() ? Monster() : snapshot.screen.monsters.last();
+    m_opponent.reset();
+    m_fight.reset();
+    show(snapshot.screen);
 }

@@ -1,14 +1,17 @@
 #ifndef ADVENTURE_H
 #define ADVENTURE_H
 
+#include "adventuresnapshot.h"
 #include "fight.h"
 #include "inventory.h"
 #include "paragraph.h"
 #include "playareacontent.h"
+#include "way.h"
 
 #include <QMap>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -19,26 +22,28 @@ class ReaderInput;
 class Stat;
 
 // One adventure in one book: the hero's scores, gold, provisions and carried objects, the
-// paragraphs visited, and every rule of the game. It knows nothing of widgets: the
-// adventure window shows what it offers, and the checker plays it on its own.
+// paragraphs visited, the screen on show, and every rule of the game. It knows nothing of
+// widgets: it says what the play area shows and takes the reader's presses, so that the
+// adventure window, the checker and the tests play it alike.
 class Adventure {
 public:
     // Gold and provisions are held within these bounds, as the adventure sheet shows them.
     static constexpr int sheetMinimum = 0;
     static constexpr int sheetMaximum = 99;
 
-    explicit Adventure(DiceSource *dice);
+    // The game draws from `dice` and asks `input` whatever the reader decides; both must
+    // outlive the adventure.
+    Adventure(DiceSource *dice, ReaderInput *input);
     ~Adventure();
     Adventure(const Adventure &) = delete;
     Adventure &operator=(const Adventure &) = delete;
 
     void setParagraphs(const QMap<QString, Paragraph> &paragraphs);
     const QMap<QString, Paragraph> &paragraphs() const;
-    DiceSource &dice() const;
 
     // HABILETE one die + 6, ENDURANCE two dice + 12, CHANCE one die + 6, each rolled with
     // three retries. A second call starts the hero afresh.
-    void rollStartingScores(ReaderInput &input);
+    void rollStartingScores();
     // Null until the starting scores are rolled; the score rules wait for them.
     const Character *hero() const;
     const Stat *habilete() const;
@@ -48,44 +53,46 @@ public:
     int provisions() const;
     const Inventory &inventory() const;
 
-    // Records the visit, applies the first-visit bonuses and objects in the order of the
-    // paragraph's codes, and returns what the play area shows. A move to an id the book
-    // lacks says so, with one button to end; only the first paragraph shown keeps the
-    // empty paragraph that books without "000" have always shown.
-    PlayAreaContent enterParagraph(const QString &id, ReaderInput &input);
+    // Shows a paragraph: records the visit, applies the first-visit bonuses and objects in
+    // the order of the paragraph's codes, and lays out its buttons. A move to an id the book
+    // lacks says so, with one button to end; only the first paragraph shown keeps the empty
+    // paragraph that books without "000" have always shown.
+    PlayAreaContent enterParagraph(const QString &id);
+    // The reader pressed one of the buttons on show: the game applies its rule and says what
+    // the play area shows next. A press of anything not on show, or not enabled, changes
+    // nothing; so does any press but a choice or an end before the hero is rolled.
+    PlayAreaContent press(const PlayAction &action);
+    const PlayAreaContent &screen() const;
+
     bool visited(const QString &id) const;
     // Every id shown, each followed by ",".
     const QString &visitedParagraphs() const;
     const QString &currentId() const;
     const Paragraph &currentParagraph() const;
     const Monster &currentMonster() const;
-
-    // A meal restores 2 ENDURANCE; provisions are not counted.
-    void takeMeal();
-    // Lucky when two dice make at most the current CHANCE; every test costs a point of
-    // CHANCE. Returns the outcome, whose button leads on.
-    PlayAreaContent testLuck(ReaderInput &input);
-    // Every flight costs 2 ENDURANCE, and the adventure goes on whatever is left.
-    void payFlight();
-    // Chooses the weapon and the armour and sets up a fight against the current monster,
-    // at full scores. The fight lives until the next one starts.
-    Fight &startFight(ReaderInput &input);
+    // The monster of the last fight, at the scores it ended with.
     const Opponent *opponent() const;
-    // What the play area shows once the fight is over. A fight left with both fighters
-    // standing shows its paragraph again, as a later visit, so that it can be taken up again.
-    PlayAreaContent endFight(ReaderInput &input);
 
-    // The weapon (type 1) or armour (type 2) to fight with: the default when none is
-    // carried, the only one without asking, or the reader's confirmed pick among several.
-    CombatItem chooseCombatItem(int type, ReaderInput &input) const;
+    // The adventure as it stands between two presses, and the same taken up again, on the
+    // paragraphs set, without rolling anything. The snapshot needs a rolled hero.
+    AdventureSnapshot snapshot() const;
+    void restore(const AdventureSnapshot &snapshot);
 
 private:
-    void applyArrivalEffects(ReaderInput &input);
+    PlayAreaContent show(const PlayAreaContent &content);
+    void applyArrivalEffects();
     void applyBonus();
-    void handleObject(const GameObject &object, ReaderInput &input);
-    void exchangeObject(const GameObject &object, ReaderInput &input);
+    void handleObject(const GameObject &object);
+    void exchangeObject(const GameObject &object);
+    PlayAreaContent testLuck(const QList<Way> &ways);
+    PlayAreaContent fight(const QList<Way> &ways);
+    // The weapon (type 1) or armour (type 2) to fight with: the default when none is
+    // carried, the only one without asking, or the reader's confirmed pick among several.
+    CombatItem chooseCombatItem(int type) const;
+    void setHero(const Stat &habilete, const Stat &endurance, const Stat &chance);
 
     DiceSource *m_dice;
+    ReaderInput *m_input;
     QMap<QString, Paragraph> m_paragraphs;
     std::unique_ptr<Stat> m_habilete;
     std::unique_ptr<Stat> m_endurance;
@@ -95,10 +102,12 @@ private:
     int m_provisions = 0;
     Inventory m_inventory;
     QString m_visitedParagraphs;
+    QStringList m_visitOrder; // the same ids, which may hold commas themselves
     QSet<QString> m_visitedIds;
     QString m_currentId;
     Paragraph m_currentParagraph;
     Monster m_currentMonster;
+    PlayAreaContent m_screen;
     std::unique_ptr<Opponent> m_opponent;
     std::unique_ptr<Fight> m_fight;
 };

@@ -7,11 +7,3 @@ DiceSource::Pair DiceSource::drawPair()
     pair.second = nextFace();
     return pair;
 }
-
-DiceSource::Pair DiceSource::drawRoll(int diceCount)
-{
-    Pair pair = drawPair();
-    if (diceCount < 2)
-        pair.second = 0;
-    return pair;
-}

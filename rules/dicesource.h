@@ -18,8 +18,6 @@ public:
         int total() const { return first + second; }
     };
     Pair drawPair();
-    // A roll of the dice dialog: a pair whose second die is set to 0 when only one counts.
-    Pair drawRoll(int diceCount);
 };
 
 #endif // DICESOURCE_H

@@ -4,12 +4,6 @@
 #include "opponent.h"
 #include "saturatedsum.h"
 
-namespace {
-
-constexpr int damage = 2;
-
-} // namespace
-
 Fight::Fight(Character *hero, Opponent *opponent, const CombatItem &weapon, const CombatItem &armour,
              const FleeRule &fleeRule, DiceSource *dice)
     : m_hero(hero)
@@ -79,11 +73,6 @@ Fight::Round Fight::decide(int heroStrength, int monsterStrength)
 void Fight::flee()
 {
     m_fled = true;
-}
-
-bool Fight::hasFled() const
-{
-    return m_fled;
 }
 
 Fight::Outcome Fight::outcome() const

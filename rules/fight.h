@@ -11,10 +11,13 @@ class Character;
 class Opponent;
 
 // One fight, round by round: a press rolls the monster's attack strength, the next the
-// hero's, and the round is decided; the loser of a round loses 2 ENDURANCE. The fight is
+// hero's, and the round is decided; the loser of a round loses some ENDURANCE. The fight is
 // over when a fighter dies or the hero flees.
 class Fight {
 public:
+    // What the loser of a round loses of ENDURANCE.
+    static constexpr int damage = 2;
+
     enum class Round { HeroHits, HeroKills, MonsterHits, MonsterKills, Blocked };
     // How the fight ended, tested in this order: a hero at 0 ENDURANCE or below is beaten
     // even when the monster died too.
@@ -43,7 +46,6 @@ public:
 
     Press attack();
     void flee();
-    bool hasFled() const;
     Outcome outcome() const;
 
 private:

@@ -1,5 +1,12 @@
 #include "inventory.h"
 
+Inventory::Inventory(const QList<GameObject> &records, const QStringList &rows)
+    : m_rows(rows)
+{
+    for (const GameObject &record : records)
+        m_records.insert(record.name, record);
+}
+
 void Inventory::add(const GameObject &object)
 {
     m_records.insert(object.name, object);

@@ -17,6 +17,10 @@
 // then stands for an empty object.
 class Inventory {
 public:
+    Inventory() = default;
+    // Objects carried as they were; each record is kept under its own name.
+    Inventory(const QList<GameObject> &records, const QStringList &rows);
+
     void add(const GameObject &object);
     // Drops the record and the topmost row of that name; rows with no name are never taken.
     void remove(const QString &name);

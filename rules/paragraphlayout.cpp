@@ -1,5 +1,7 @@
 #include "paragraphlayout.h"
 
+#include "fleerule.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -97,7 +99,7 @@ PlayAreaContent ParagraphLayout::lay(const Paragraph &paragraph, bool visited)
             layout.place(PlayAction::Kind::Luck, text("Tentez votre chance !"));
         if (code == QLatin1String("A"))
             layout.describeMonsters();
-        if (code == QLatin1String("F") && offersFlightAtOnce(paragraph)) {
+        if (code == QLatin1String("F") && FleeRule::of(paragraph).offersFlightAtOnce()) {
             layout.place(PlayAction::Kind::Flee, text("Fuir"), paragraph.fleeRef);
             ++layout.row;
         }
@@ -136,10 +138,11 @@ QString ParagraphLayout::visibleText(const QString &text, bool visited)
     return whole.replace(sectionSign, QLatin1Char(' '));
 }
 
-PlayAreaContent ParagraphLayout::outcome(const QString &text, PlayAction::Kind kind, const QString &caption,
-                                         const QString &target)
+PlayAreaContent ParagraphLayout::outcome(PlayAreaContent::Shows shows, const QString &text, PlayAction::Kind kind,
+                                         const QString &caption, const QString &target)
 {
     PlayAreaContent content;
+    content.shows = shows;
     content.text = cut(text, maximumTextLength);
     content.actions.append(PlayAction { kind, caption, target, 1, 0 });
     return content;
@@ -148,9 +151,4 @@ PlayAreaContent ParagraphLayout::outcome(const QString &text, PlayAction::Kind k
 QString ParagraphLayout::cut(const QString &text, int maximum)
 {
     return text.size() <= maximum ? text : text.left(maximum) + QChar(0x2026);
-}
-
-bool ParagraphLayout::offersFlightAtOnce(const Paragraph &paragraph)
-{
-    return paragraph.fleeActive && paragraph.fleeRound == 1;
 }

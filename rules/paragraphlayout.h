@@ -25,13 +25,11 @@ public:
     static QStringList codes(const Paragraph &paragraph);
     // What comes before the first "§" is read on the first visit only.
     static QString visibleText(const QString &text, bool visited);
-    // An outcome: its text, and one button under it.
-    static PlayAreaContent outcome(const QString &text, PlayAction::Kind kind, const QString &caption,
-                                   const QString &target = QString());
+    // What followed a press: its text, and one button under it.
+    static PlayAreaContent outcome(PlayAreaContent::Shows shows, const QString &text, PlayAction::Kind kind,
+                                   const QString &caption, const QString &target = QString());
     // `text` cut at `maximum` characters, with an ellipsis where it was cut.
     static QString cut(const QString &text, int maximum);
-    // A flee button is offered on the paragraph itself when its flight is active at round 1.
-    static bool offersFlightAtOnce(const Paragraph &paragraph);
 };
 
 #endif // PARAGRAPHLAYOUT_H

@@ -10,6 +10,12 @@ Stat::Stat(int value)
 {
 }
 
+Stat::Stat(int initial, int current)
+    : m_initial(initial)
+    , m_current(std::min(current, initial))
+{
+}
+
 int Stat::initial() const
 {
     return m_initial;
@@ -18,11 +24,6 @@ int Stat::initial() const
 int Stat::current() const
 {
     return m_current;
-}
-
-void Stat::add(int delta)
-{
-    m_current = saturatedSum(m_current, delta);
 }
 
 void addCapped(Stat *stat, int delta)

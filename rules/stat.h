@@ -5,11 +5,11 @@
 class Stat {
 public:
     explicit Stat(int value);
+    // A score taken up again as it stood; never above its start.
+    Stat(int initial, int current);
 
     int initial() const;
     int current() const;
-    // Moves the present value by `delta` with no bound other than the int range.
-    void add(int delta);
 
 private:
     friend void addCapped(Stat *stat, int delta);

@@ -1,5 +1,6 @@
 // The adventure window's sheet: empty at first, then a copy of the game's scores.
 
+#include "adventure.h"
 #include "adventuredriver.h"
 #include "character.h"
 #include "gamebook.h"
@@ -50,7 +51,7 @@ private Q_SLOTS:
         QCOMPARE(window.findChild<QSpinBox *>(QStringLiteral("sb_Food"))->value(), 0);
         QCOMPARE(window.findChild<QListWidget *>(QStringLiteral("listEquipments"))->count(), 0);
         QCOMPARE(window.findChild<QListWidget *>(QStringLiteral("listPotions"))->count(), 0);
-        QVERIFY(window.visitedParagraphList().isEmpty());
+        QVERIFY(window.adventure().visitedParagraphs().isEmpty());
 
         // "Monstres rencontrés" is there but does nothing.
         auto *monsters = window.findChild<QPushButton *>(QStringLiteral("pb_MonsterList"));
@@ -68,7 +69,7 @@ private Q_SLOTS:
               <Objects><O><Gold Value="5"/><Food Value="3"/></O></Objects>
               <Bonus Habilete="-1" Endurance="-2" Chance="-3"/></Attr>)");
         gameBook *window = AdventureDriver::start(path, 4);
-        const Character *hero = window->heroCharacter();
+        const Character *hero = window->adventure().hero();
         QCOMPARE(AdventureDriver::sheetValue(window, "sb_Habilete"), hero->habilete());
         QCOMPARE(AdventureDriver::sheetValue(window, "sb_maxHabilete") - 1, hero->habilete());
         QCOMPARE(AdventureDriver::sheetValue(window, "sb_maxEndurance") - 2, hero->endurance());

@@ -1,5 +1,6 @@
 // Reading a book file into paragraphs, and what the reader is told when it cannot be read.
 
+#include "adventure.h"
 #include "adventuredriver.h"
 #include "bookparser.h"
 #include "boundedxmlreader.h"
@@ -264,12 +265,12 @@ private Q_SLOTS:
         QCOMPARE(shownTitle, title);
         QCOMPARE(shownText, text);
         QVERIFY2(clock.elapsed() < 10000, "a hostile file must be refused quickly");
-        QVERIFY(window->bookParagraphs().isEmpty());
+        QVERIFY(window->adventure().paragraphs().isEmpty());
         // An unreadable file shows nothing; a malformed one shows the empty first paragraph.
         const bool opened = title == QLatin1String("Erreur ouverture document XML");
         QCOMPARE(AdventureDriver::textView(window) != nullptr, opened);
         QCOMPARE(AdventureDriver::shownText(window), QString());
-        QCOMPARE(window->visitedParagraphList(), opened ? QStringLiteral("000,") : QString());
+        QCOMPARE(window->adventure().visitedParagraphs(), opened ? QStringLiteral("000,") : QString());
         delete window;
     }
 
@@ -315,7 +316,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, content);
         QFETCH(QString, shown);
         gameBook *window = load(workspace->writeBook(QStringLiteral("livre.xml"), content));
-        QCOMPARE(window->bookParagraphs().size(), 2);
+        QCOMPARE(window->adventure().paragraphs().size(), 2);
         QCOMPARE(AdventureDriver::shownText(window), shown);
         delete window;
     }

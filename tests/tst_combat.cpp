@@ -1,6 +1,7 @@
 // Fights as the reader plays them: the rounds of the combat dialog with predicted dice,
 // and what the adventure shows once the dialog has closed.
 
+#include "adventure.h"
 #include "adventuredriver.h"
 #include "attack.h"
 #include "character.h"
@@ -135,17 +136,17 @@ private Q_SLOTS:
         QFETCH(QString, bonusLabel);
         QFETCH(int, monsterLeft);
         gameBook *window = start(fightParagraph("000", "Orc", habilete, endurance, 0, objects));
-        const int heroBase = window->heroCharacter()->habilete() + bonusLabel.section(' ', 2, 2).toInt();
+        const int heroBase = window->adventure().hero()->habilete() + bonusLabel.section(' ', 2, 2).toInt();
         const bool heroWins = monsterLeft < endurance;
         QStringList presses;
-        for (int round = heroWins ? 1 : (window->heroCharacter()->endurance() + 1) / 2; round > 0; --round)
+        for (int round = heroWins ? 1 : (window->adventure().hero()->endurance() + 1) / 2; round > 0; --round)
             presses << monsterRoll << heroRoll;
         const QList<int> dice = AdventureDriver::predictDice(7, 4);
         QVERIFY(fight(window, QStringLiteral("Attaquer Orc"), presses));
 
         QCOMPARE(rounds.size(), presses.count(heroRoll));
         QCOMPARE(rounds.first().bonus, bonusLabel);
-        QCOMPARE(window->currentOpponent()->endurance(), monsterLeft);
+        QCOMPARE(window->adventure().opponent()->endurance(), monsterLeft);
         if (heroWins) {
             // The spin box shows a strength below 0 as 0.
             QCOMPARE(rounds.first().monsterStrength, qMax(0, habilete + dice[0] + dice[1]));
@@ -193,12 +194,12 @@ private Q_SLOTS:
         const int monsterHabilete = AdventureDriver::predictDice(1, 1)[0] + 6 + dice[2] + dice[3] - dice[0] - dice[1];
         gameBook *window =
             start(fightParagraph("000", "Orc", monsterHabilete, endurance, 0, "<O><Gold Value=\"3\"/></O>"));
-        const int heroEndurance = window->heroCharacter()->endurance();
+        const int heroEndurance = window->adventure().hero()->endurance();
         AdventureDriver::predictDice(7, 0);
         QVERIFY(fight(window, QStringLiteral("Attaquer Orc"), presses));
 
-        QCOMPARE(window->heroCharacter()->endurance(), heroEndurance);
-        QCOMPARE(window->currentOpponent()->endurance(), endurance);
+        QCOMPARE(window->adventure().hero()->endurance(), heroEndurance);
+        QCOMPARE(window->adventure().opponent()->endurance(), endurance);
         const QString again =
             QStringLiteral("Orc attaque.\n--------------------\nNom : Orc\nHabileté : %1\nEndurance : %2");
         QCOMPARE(AdventureDriver::shownText(window),

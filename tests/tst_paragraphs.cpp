@@ -1,5 +1,6 @@
 // Showing a paragraph: its text, its monsters and the layout of its buttons in the play area.
 
+#include "adventure.h"
 #include "adventuredriver.h"
 #include "character.h"
 #include "gamebook.h"
@@ -129,7 +130,7 @@ private Q_SLOTS:
         QVERIFY(window->isVisible());
         end->click();
         QVERIFY(!window->isVisible());
-        QCOMPARE(window->visitedParagraphList(), QStringLiteral("000,"));
+        QCOMPARE(window->adventure().visitedParagraphs(), QStringLiteral("000,"));
     }
 
     void showsWhatTheBookHolds()
@@ -148,7 +149,7 @@ private Q_SLOTS:
         QCOMPARE(AdventureDriver::captions(window), QStringList { "Terminer" });
         AdventureDriver::button(window, QStringLiteral("Terminer"))->click();
         QVERIFY(!window->isVisible());
-        QCOMPARE(window->visitedParagraphList(), QStringLiteral("000,999,"));
+        QCOMPARE(window->adventure().visitedParagraphs(), QStringLiteral("000,999,"));
     }
 };
 

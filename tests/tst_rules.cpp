@@ -52,12 +52,22 @@ QMap<QString, Paragraph> parse(const QByteArray &paragraphs)
 struct Game {
     Game(const QByteArray &paragraphs, const QList<int> &dice = {}, const QList<Pick> &picks = {})
         : dice(startingFaces + dice)
-        , adventure(&this->dice)
+        , adventure(&this->dice, &input)
     {
         input.picks = picks;
         adventure.setParagraphs(parse(paragraphs));
-        adventure.rollStartingScores(input);
-        shown = adventure.enterParagraph(QStringLiteral("000"), input);
+        adventure.rollStartingScores();
+        shown = adventure.enterParagraph(QStringLiteral("000"));
+    }
+
+    // Presses the first action of that kind on show.
+    PlayAreaContent press(PlayAction::Kind kind)
+    {
+        for (const PlayAction &action : adventure.screen().actions) {
+            if (action.kind == kind)
+                return shown = adventure.press(action);
+        }
+        return shown;
     }
 
     QList<int> scores() const
@@ -137,11 +147,10 @@ private Q_SLOTS:
                   "<C Value=\"11\"/></Choices></Attr><Attr id=\"11\"><Text>Couloir.</Text></Attr>"
                   "<Attr id=\"1\"><Text>A§B</Text></Attr>");
         QCOMPARE(game.shown.text, QStringLiteral("Une salle.   Encore la salle."));
-        game.adventure.enterParagraph(QStringLiteral("11"), game.input);
-        QCOMPARE(game.adventure.enterParagraph(QStringLiteral("000"), game.input).text,
-                 QStringLiteral(" Encore la salle."));
+        game.adventure.enterParagraph(QStringLiteral("11"));
+        QCOMPARE(game.adventure.enterParagraph(QStringLiteral("000")).text, QStringLiteral(" Encore la salle."));
         // "1" was never shown, though "11" was.
-        QCOMPARE(game.adventure.enterParagraph(QStringLiteral("1"), game.input).text, QStringLiteral("A B"));
+        QCOMPARE(game.adventure.enterParagraph(QStringLiteral("1")).text, QStringLiteral("A B"));
         QCOMPARE(game.adventure.visitedParagraphs(), QStringLiteral("000,11,000,1,"));
     }
 
@@ -195,7 +204,7 @@ private Q_SLOTS:
         QFETCH(QList<QStringList>, asked);
         Game game(paragraph, {}, picks);
         // A later visit repeats none of it.
-        game.adventure.enterParagraph(QStringLiteral("000"), game.input);
+        game.adventure.enterParagraph(QStringLiteral("000"));
         QCOMPARE(game.adventure.inventory().rows(), rows);
         QCOMPARE(game.adventure.inventory().records().keys(), records);
         QCOMPARE((QList<int> { game.adventure.gold(), game.adventure.provisions() }), goldAndFood);
@@ -247,13 +256,18 @@ private Q_SLOTS:
             dice);
         PlayAreaContent after;
         if (button == QLatin1String("meal")) {
-            game.adventure.takeMeal();
+            // Once each time the paragraph is shown: the button stays, disabled, and a second
+            // press changes nothing.
+            after = game.press(PlayAction::Kind::Meal);
+            QCOMPARE(after.showing, 1);
+            QVERIFY(!after.actions.first().enabled);
+            QCOMPARE(game.adventure.press(game.shown.actions.first()).actions, after.actions);
+            after = PlayAreaContent();
         } else if (button == QLatin1String("luck")) {
-            after = game.adventure.testLuck(game.input);
+            after = game.press(PlayAction::Kind::Luck);
             QCOMPARE(game.input.rollTitles.last(), QStringLiteral("TENTEZ VOTRE CHANCE - Lancer de dés"));
         } else {
-            game.adventure.payFlight();
-            after = game.adventure.enterParagraph(QStringLiteral("300"), game.input);
+            after = game.press(PlayAction::Kind::Flee);
         }
         QCOMPARE(game.scores(),
                  (QList<int> { startingHabilete + scoreChanges[0], startingEndurance + scoreChanges[1],
@@ -317,7 +331,7 @@ private Q_SLOTS:
         ScriptedDice faces(dice);
         // The bonus is split over a weapon and an armour, which add up.
         Fight fight(&hero, &opponent, CombatItem("Lance", bonus == intMin ? bonus : bonus + 3, 0),
-                    CombatItem("Cotte", bonus == intMin ? 0 : -3, 0), FleeRule { false, 2, QString() }, &faces);
+                    CombatItem("Cotte", bonus == intMin ? 0 : -3, 0), FleeRule { false, false, 2, QString() }, &faces);
         QCOMPARE(fight.bonus(), bonus);
         QList<Round> decided;
         QList<int> firstStrengths;
@@ -367,8 +381,8 @@ private Q_SLOTS:
         QFETCH(int, bonus);
         QFETCH(QList<QStringList>, asked);
         Game game(objects(carried, "O,A"), {}, picks);
-        Fight &fight = game.adventure.startFight(game.input);
-        QCOMPARE(fight.bonus(), bonus);
+        game.press(PlayAction::Kind::Attack);
+        QCOMPARE(game.input.fightBonuses, QList<int> { bonus });
         QCOMPARE(game.input.pickLists, asked);
         QCOMPARE(game.adventure.opponent()->endurance(), 6);
     }
@@ -378,7 +392,8 @@ private Q_SLOTS:
         // A book without "000" opens on an empty paragraph; a later move says what is missing.
         Game game("<Attr id=\"001\"/>");
         QVERIFY(game.shown.text.isEmpty() && game.shown.actions.isEmpty());
-        const PlayAreaContent missing = game.adventure.enterParagraph(QStringLiteral("404"), game.input);
+        const PlayAreaContent missing = game.adventure.enterParagraph(QStringLiteral("404"));
+        QCOMPARE(missing.shows, PlayAreaContent::Shows::MissingParagraph);
         QCOMPARE(missing.text, QStringLiteral("Le paragraphe « 404 » n'existe pas dans ce livre."));
         QCOMPARE(captions(missing), QStringList { "Terminer" });
         QCOMPARE(missing.actions.first().kind, PlayAction::Kind::End);

@@ -1,11 +1,10 @@
 #include "scriptedinput.h"
 
-#include "dicesource.h"
+#include "fight.h"
 
-int ScriptedInput::keptRoll(const QString &title, int diceCount, int, DiceSource &dice)
+void ScriptedInput::keepRoll(const QString &title, DiceRoll &)
 {
     rollTitles.append(title);
-    return dice.drawRoll(diceCount).total();
 }
 
 ReaderInput::ObjectPick ScriptedInput::pickObject(const QString &kind, const QList<CombatItem> &items)
@@ -15,4 +14,15 @@ ReaderInput::ObjectPick ScriptedInput::pickObject(const QString &kind, const QLi
         asked.append(item.name());
     pickLists.append(asked);
     return picks.isEmpty() ? ObjectPick() : picks.takeFirst();
+}
+
+void ScriptedInput::fight(Fight &fight)
+{
+    fightBonuses.append(fight.bonus());
+    if (inFight == InFight::Flee)
+        fight.flee();
+    for (int press = 0; inFight == InFight::FightToTheEnd && fight.outcome() == Fight::Outcome::Undecided
+         && press < 1000;
+         ++press)
+        fight.attack();
 }

@@ -5,17 +5,23 @@
 
 #include <QStringList>
 
-// Answers the game as a test scripted: each roll is kept as first drawn, and each pick of an
-// object is the next one queued (none left: nothing selected). Records what was asked.
+// Answers the game as a test scripted: each roll is kept as first drawn, each pick of an
+// object is the next one queued (none left: nothing selected), and each fight is left at
+// once, fled or fought to its end. Records what was asked.
 class ScriptedInput : public ReaderInput {
 public:
-    int keptRoll(const QString &title, int diceCount, int attempts, DiceSource &dice) override;
+    enum class InFight { Leave, Flee, FightToTheEnd };
+
+    void keepRoll(const QString &title, DiceRoll &roll) override;
     ObjectPick pickObject(const QString &kind, const QList<CombatItem> &items) override;
+    void fight(Fight &fight) override;
 
     QList<ObjectPick> picks;
+    InFight inFight = InFight::Leave;
     QStringList rollTitles;
     // Each pick asked: its kind, then the names offered.
     QList<QStringList> pickLists;
+    QList<int> fightBonuses;
 };
 
 #endif // SCRIPTEDINPUT_H
