@@ -50,8 +50,8 @@ bool SaveStore::write(const SavedAdventure &saved, QString *error)
     }
     const QString path = pathFor(saved.bookPath);
     QSaveFile file(path);
-    if (!QDir().mkpath(savesFolder()) || !file.open(QIODevice::WriteOnly) || file.write(json) != json.size()
-        || !file.commit()) {
+    if (!QDir().mkpath(savesFolder()) || !file.open(QIODevice::WriteOnly) || file.write(json) != json.size() ||
+        !file.commit()) {
         *error = file.errorString().isEmpty() ? tr("le dossier %1 n'a pas pu être créé").arg(savesFolder())
                                               : file.errorString();
         return false;

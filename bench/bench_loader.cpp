@@ -104,8 +104,9 @@ void measureLoad(const QString &label, const QString &path)
     const Measure measure;
     window->loadGameBook();
     const QString figures = measure.summary();
-    report(
-        QStringLiteral("%1: %2 (%3 paragraphs in the model)").arg(label, figures).arg(window->adventure().paragraphs().size()));
+    report(QStringLiteral("%1: %2 (%3 paragraphs in the model)")
+               .arg(label, figures)
+               .arg(window->adventure().paragraphs().size()));
     delete window;
     deleteDeferred();
     QFile::remove(path);

@@ -74,8 +74,8 @@ bool RandomPlayer::playOne(PlayReport *report)
         const int fightPresses = m_reader.takeFightPresses();
         presses += fightPresses;
         m_workLeft -= fightPresses;
-        const bool entered = content.shows == PlayAreaContent::Shows::Paragraph
-            || content.shows == PlayAreaContent::Shows::MissingParagraph;
+        const bool entered = content.shows == PlayAreaContent::Shows::Paragraph ||
+            content.shows == PlayAreaContent::Shows::MissingParagraph;
         if (entered && content.showing != showing)
             report->visited.insert(adventure.currentId());
     }

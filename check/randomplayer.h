@@ -1,8 +1,8 @@
 #ifndef RANDOMPLAYER_H
 #define RANDOMPLAYER_H
 
-#include "playareacontent.h"
 #include "playaction.h"
+#include "playareacontent.h"
 #include "playreport.h"
 #include "randomreader.h"
 #include "seededdice.h"

@@ -124,9 +124,9 @@ void LaunchDeuce::nouvelleTentative()
 {
     if (!roll->rollAgain())
         return;
-    for (QWidget *widget : { static_cast<QWidget *>(firstFace), static_cast<QWidget *>(secondFace),
-                             static_cast<QWidget *>(helpLabel), static_cast<QWidget *>(rerollButton),
-                             static_cast<QWidget *>(okButton) })
+    for (QWidget *widget :
+         { static_cast<QWidget *>(firstFace), static_cast<QWidget *>(secondFace), static_cast<QWidget *>(helpLabel),
+           static_cast<QWidget *>(rerollButton), static_cast<QWidget *>(okButton) })
         gridLayout->removeWidget(widget);
     changeDes();
     if (roll->attemptsLeft() <= 0) {

@@ -37,6 +37,8 @@ FuzzEnvironment::FuzzEnvironment()
     qInstallMessageHandler(dropMessages);
     application = new QApplication(argumentCount, arguments);
     QDir(directory.path()).mkpath(QStringLiteral("Add-on"));
+    // Saves are written there, never among the user's files.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(directory.filePath(QStringLiteral("data"))));
 }
 
 QString FuzzEnvironment::writeBook(const QByteArray &content) const

@@ -14,8 +14,8 @@ bool RegularFile::open(QFile *file, qint64 maximumSize, QIODevice::OpenMode mode
     struct stat status;
     const bool regular = fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= maximumSize;
     const int flags = fcntl(descriptor, F_GETFL);
-    if (!regular || flags < 0 || fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0
-        || !file->open(descriptor, mode | QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    if (!regular || flags < 0 || fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0 ||
+        !file->open(descriptor, mode | QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
         return false;
     }

@@ -278,8 +278,7 @@ PlayAreaContent Adventure::testLuck(const QList<Way> &ways)
     m_hero->changeChance(-1);
     const LuckTest &luck = m_currentParagraph.luck;
     return show(ParagraphLayout::outcome(PlayAreaContent::Shows::Outcome, lucky ? luck.lucky.text : luck.unlucky.text,
-                                         PlayAction::Kind::Choice, text("Continuer"),
-                                         ways.at(lucky ? 0 : 1).target));
+                                         PlayAction::Kind::Choice, text("Continuer"), ways.at(lucky ? 0 : 1).target));
 }
 
 CombatItem Adventure::chooseCombatItem(int type) const
@@ -309,8 +308,8 @@ PlayAreaContent Adventure::fight(const QList<Way> &ways)
     const CombatItem armour = chooseCombatItem(2);
     m_fight.reset();
     m_opponent = std::make_unique<Opponent>(m_currentMonster.habilete, m_currentMonster.endurance);
-    m_fight = std::make_unique<Fight>(m_hero.get(), m_opponent.get(), weapon, armour,
-                                      FleeRule::of(m_currentParagraph), m_dice);
+    m_fight = std::make_unique<Fight>(m_hero.get(), m_opponent.get(), weapon, armour, FleeRule::of(m_currentParagraph),
+                                      m_dice);
     m_input->fight(*m_fight);
     switch (m_fight->outcome()) {
     case Fight::Outcome::Fled:

@@ -29,7 +29,7 @@ public:
     virtual ObjectPick pickObject(const QString &kind, const QList<CombatItem> &items) = 0;
     // A fight is about to begin, before its weapon and armour are chosen: the screen that
     // offered it is over.
-    virtual void fightBegins() {}
+    virtual void fightBegins() { }
     // Presses in the fight until it is over or the reader leaves it.
     virtual void fight(Fight &fight) = 0;
 };

@@ -13,7 +13,7 @@ ReaderInput::ObjectPick ScriptedInput::pickObject(const QString &kind, const QLi
     for (const CombatItem &item : items)
         asked.append(item.name());
     pickLists.append(asked);
-    return picks.isEmpty() ? ObjectPick() : picks.takeFirst();
+    return picks.isEmpty() ? pickWhenNoneQueued : picks.takeFirst();
 }
 
 void ScriptedInput::fight(Fight &fight)
@@ -21,8 +21,7 @@ void ScriptedInput::fight(Fight &fight)
     fightBonuses.append(fight.bonus());
     if (inFight == InFight::Flee)
         fight.flee();
-    for (int press = 0; inFight == InFight::FightToTheEnd && fight.outcome() == Fight::Outcome::Undecided
-         && press < 1000;
-         ++press)
+    for (int press = 0;
+         inFight == InFight::FightToTheEnd && fight.outcome() == Fight::Outcome::Undecided && press < 1000; ++press)
         fight.attack();
 }

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // Answers the game as a test scripted: each roll is kept as first drawn, each pick of an
-// object is the next one queued (none left: nothing selected), and each fight is left at
+// object is the next one queued (none left: the standing pick, by default nothing), and each fight is left at
 // once, fled or fought to its end. Records what was asked.
 class ScriptedInput : public ReaderInput {
 public:
@@ -17,6 +17,7 @@ public:
     void fight(Fight &fight) override;
 
     QList<ObjectPick> picks;
+    ObjectPick pickWhenNoneQueued;
     InFight inFight = InFight::Leave;
     QStringList rollTitles;
     // Each pick asked: its kind, then the names offered.

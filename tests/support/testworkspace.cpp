@@ -14,6 +14,8 @@ TestWorkspace::TestWorkspace()
         QFile::copy(repositoryFile(name), root.filePath(name));
     }
     QDir::setCurrent(directory.path());
+    // Saves and the reader's own books go there, never among the user's files.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root.filePath(QStringLiteral("data"))));
 }
 
 TestWorkspace::~TestWorkspace()

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 // A temporary working directory with its own Add-on/ and images/ (the real die faces),
-// made current for as long as the workspace lives.
+// made current for as long as the workspace lives, and the user's data folder inside it.
 class TestWorkspace {
 public:
     TestWorkspace();
