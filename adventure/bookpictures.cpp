@@ -1,5 +1,7 @@
 #include "bookpictures.h"
 
+#include "regularfile.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -78,14 +80,11 @@ QString BookPictures::fileInsideFolder(const QUrl &name)
 // still hold.
 QImage BookPictures::decode(const QString &path) const
 {
-    const QFileInfo file(path);
-    if (!file.isFile() || file.size() > maximumFileBytes)
-        return QImage();
     QFile input(path);
-    if (!input.open(QIODevice::ReadOnly))
+    if (!RegularFile::open(&input, maximumFileBytes))
         return QImage();
-    // No more than the size checked, should the file grow meanwhile.
-    QByteArray bytes = input.read(file.size());
+    // No more than the size allowed, should the file grow meanwhile.
+    QByteArray bytes = input.read(maximumFileBytes);
     QBuffer buffer(&bytes);
     QImageReader reader(&buffer);
     const qint64 pixels = announcedPixels(&reader);

@@ -56,8 +56,13 @@ void gameBook::setFileName(const QString &path)
 
 void gameBook::loadGameBook()
 {
+    loadGameBook(QStringLiteral("000"));
+}
+
+void gameBook::loadGameBook(const QString &firstParagraph)
+{
     if (readBook())
-        showParagraph(QStringLiteral("000"));
+        showParagraph(firstParagraph);
 }
 
 bool gameBook::readBook()
@@ -65,16 +70,18 @@ bool gameBook::readBook()
     if (gameFile.fileName().isEmpty())
         QMessageBox::warning(this, tr("Erreur fichier"), tr("Le fichier n'est pas renseigné"));
     QDomDocument document(QStringLiteral("monsterQDomDocument"));
-    if (!BookParser::openBook(&gameFile)) {
+    // Read through a file of its own, which keeps gameFile's name for the pictures and saves.
+    QFile book(gameFile.fileName());
+    if (!BookParser::openBook(&book)) {
         QMessageBox::critical(this, tr("Erreur ouverture fichier-jeu"), tr("Le fichier-jeu n'a pas pu être ouvert."));
         return false;
     }
-    if (!BookParser::readDocument(&gameFile, &document)) {
-        gameFile.close();
+    if (!BookParser::readDocument(&book, &document)) {
+        book.close();
         QMessageBox::critical(this, tr("Erreur ouverture document XML"),
                               tr("Le document XML n'a pas pu être attribué à l'objet QDomDocument."));
     }
-    gameFile.close();
+    book.close();
     rootElement = document.documentElement();
     QMap<QString, Paragraph> paragraphs;
     BookParser::parseParagraphs(rootElement, &paragraphs);

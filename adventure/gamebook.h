@@ -35,6 +35,8 @@ public:
 
     void setFileName(const QString &path);
     void loadGameBook();
+    // The same, starting at another paragraph as a first visit.
+    void loadGameBook(const QString &firstParagraph);
     void rollStartingScores();
     void refreshScores();
     // Takes up the adventure saved for this book as it stood, without dice: true once it is

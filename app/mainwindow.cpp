@@ -1,19 +1,40 @@
 #include "mainwindow.h"
 
+#include "bookparser.h"
 #include "booktextreader.h"
 #include "booktitle.h"
+#include "datafolder.h"
 #include "gamebook.h"
+#include "regularfile.h"
 #include "savestore.h"
 #include "ui_mainwindow.h"
 
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTimer>
 
 #include <cstdlib>
 #include <ctime>
+
+namespace {
+
+// The first local .xml file dropped; empty when there is none.
+QString droppedBook(const QMimeData *data)
+{
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QLatin1String(".xml"), Qt::CaseInsensitive))
+            return url.toLocalFile();
+    }
+    return QString();
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -21,6 +42,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
     srand(time(nullptr));
+    setAcceptDrops(true);
     ui->pb_Launch->setEnabled(false);
     scanBooks();
     connect(ui->pb_Launch, &QPushButton::clicked, this, &MainWindow::launchGame);
@@ -37,6 +59,32 @@ void MainWindow::launchGame()
     const int row = ui->listWidget->currentRow();
     if (row < 0)
         return;
+    const QString bookPath = pathList.item(row)->text();
+    const bool resume = SaveStore::exists(bookPath) && askToResume();
+    gameBook *window = openAdventureWindow(bookPath);
+    if (resume && window->resumeSavedAdventure())
+        return;
+    window->rollStartingScores();
+    window->loadGameBook();
+}
+
+void MainWindow::startBook(const QString &path, const QString &firstParagraph, std::optional<unsigned> seed)
+{
+    gameBook *window = openAdventureWindow(path);
+    QFile book(path);
+    if (!BookParser::openBook(&book)) {
+        window->loadGameBook(); // which says the file cannot be opened
+        return;
+    }
+    book.close();
+    if (seed)
+        srand(*seed);
+    window->rollStartingScores();
+    window->loadGameBook(firstParagraph);
+}
+
+gameBook *MainWindow::openAdventureWindow(const QString &path)
+{
     // Only the last adventure is remembered. An earlier one that is hidden is over and
     // is freed now; one still on screen frees itself when it is closed.
     if (adventureWindow) {
@@ -45,15 +93,26 @@ void MainWindow::launchGame()
         else
             adventureWindow->deleteLater();
     }
-    const QString bookPath = pathList.item(row)->text();
-    const bool resume = SaveStore::exists(bookPath) && askToResume();
     adventureWindow = new gameBook;
-    adventureWindow->setFileName(bookPath);
+    adventureWindow->setFileName(path);
     adventureWindow->show();
-    if (resume && adventureWindow->resumeSavedAdventure())
+    return adventureWindow;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedBook(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+// Started once the drop is over, so that the dialogs of the adventure do not hold it.
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedBook(event->mimeData());
+    if (path.isEmpty())
         return;
-    adventureWindow->rollStartingScores();
-    adventureWindow->loadGameBook();
+    event->acceptProposedAction();
+    QTimer::singleShot(0, this, [this, path] { startBook(path); });
 }
 
 // A new adventure leaves the save as it is, to be taken up another time.
@@ -77,20 +136,26 @@ void MainWindow::updateView(int row)
 
 void MainWindow::scanBooks()
 {
-    const QString folder = QDir::currentPath() + QStringLiteral("/Add-on");
+    scanFolder(QDir::currentPath() + QStringLiteral("/Add-on"));
+    scanFolder(dataFolder() + QStringLiteral("/Add-on"));
+}
+
+void MainWindow::scanFolder(const QString &folder)
+{
     const QFileInfoList entries = QDir(folder).entryInfoList({ QStringLiteral("*.xml") });
     for (const QFileInfo &entry : entries) {
         // Only regular files are read: a pipe or a device named like a book would block or
         // never end. The listing has already learnt each entry's type.
         if (!entry.isFile())
             continue;
-        QFile file(folder + QLatin1Char('/') + entry.fileName());
+        const QString path = folder + QLatin1Char('/') + entry.fileName();
+        QFile file(path);
         if (readFileText(file))
             continue;
         currentTitle = extractTitle(fileText);
         if (currentTitle.isNull())
             continue;
-        pathList.addItem(file.fileName());
+        pathList.addItem(path);
         ui->listWidget->addItem(currentTitle);
     }
 }
@@ -99,7 +164,7 @@ bool MainWindow::readFileText(QFile &file)
 {
     // The reader drops carriage returns as text mode would, only where they matter, and
     // reads in pieces of its own, so Qt's text mode and buffer would only copy.
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!RegularFile::open(&file, BookParser::maximumFileSize, QIODevice::ReadOnly | QIODevice::Unbuffered))
         return true;
     const bool usable = BookTextReader::read(&file, &fileText);
     file.close();

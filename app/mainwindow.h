@@ -6,12 +6,15 @@
 #include <QPointer>
 #include <QString>
 
+#include <optional>
+
 class QFile;
 class Ui_MainWindow;
 class gameBook;
 
-// The book-selection window: lists the books of Add-on by title and starts an adventure
-// on the one selected.
+// The book-selection window: lists by title the books of Add-on in the working folder,
+// then those of the reader's own Add-on folder, and starts an adventure on the one selected,
+// or on a book dropped on it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -19,13 +22,26 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // Starts a new adventure on the book at once: its dice, then `firstParagraph` as a first
+    // visit, the dice drawn from `seed` when one is given. A file that cannot be read is
+    // said to be so before any dice.
+    void startBook(const QString &path, const QString &firstParagraph = QStringLiteral("000"),
+                   std::optional<unsigned> seed = std::nullopt);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 private Q_SLOTS:
     void launchGame();
     void updateView(int row);
 
 private:
+    // A new adventure window, in place of the last one.
+    gameBook *openAdventureWindow(const QString &path);
     bool askToResume();
     void scanBooks();
+    void scanFolder(const QString &folder);
     // True when the file cannot be read or holds no usable text.
     bool readFileText(QFile &file);
     static QString extractTitle(const QString &text);

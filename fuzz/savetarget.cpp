@@ -10,9 +10,9 @@
 #include "savedadventure.h"
 #include "savestore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDir>
 
 #include <cstdint>
 #include <cstdio>
@@ -23,7 +23,7 @@ namespace {
 // Keeps every roll, picks nothing and presses in every fight until it ends.
 class PlainReader : public ReaderInput {
 public:
-    void keepRoll(const QString &, DiceRoll &) override {}
+    void keepRoll(const QString &, DiceRoll &) override { }
     ObjectPick pickObject(const QString &, const QList<CombatItem> &) override { return {}; }
     void fight(Fight &fight) override
     {

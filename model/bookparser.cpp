@@ -1,11 +1,11 @@
 #include "bookparser.h"
 
 #include "boundedxmlreader.h"
+#include "regularfile.h"
 
 #include <QDomDocument>
 #include <QDomElement>
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -137,10 +137,7 @@ Paragraph readParagraph(const QDomElement &attr)
 
 bool BookParser::openBook(QFile *file)
 {
-    const QFileInfo info(*file);
-    if (!info.isFile() || info.size() > maximumFileSize)
-        return false;
-    return file->open(QIODevice::ReadOnly | QIODevice::Text);
+    return RegularFile::open(file, maximumFileSize, QIODevice::ReadOnly | QIODevice::Text);
 }
 
 bool BookParser::readDocument(QFile *file, QDomDocument *document, bool *overLimits)

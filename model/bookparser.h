@@ -35,7 +35,8 @@ public:
     static constexpr int maximumChildElements = 1000;
 
     // Opens a book read-only in text mode. Refuses what is not a regular file (a folder, a
-    // pipe that would block) and what is too large to parse.
+    // pipe that would block, a device), judged on the file opened, and what is too large
+    // to parse.
     static bool openBook(QFile *file);
     // Parses the open file into the document. False when the file is not well-formed XML,
     // or when what the DOM would build of it, entities expanded, is nested too deep or holds

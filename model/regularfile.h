@@ -9,7 +9,8 @@
 class RegularFile {
 public:
     // Opens `file`, whose name is set, read-only with `mode`; false when it cannot be
-    // opened, is not a regular file, or holds more than `maximumSize` bytes.
+    // opened, is not a regular file, or holds more than `maximumSize` bytes. Opened from a
+    // descriptor, the file forgets its name: callers keep the path themselves.
     static bool open(QFile *file, qint64 maximumSize, QIODevice::OpenMode mode = QIODevice::ReadOnly);
 };
 

@@ -134,7 +134,7 @@ PlayAreaContent Adventure::enterParagraph(const QString &id)
     const auto found = m_paragraphs.constFind(id);
     const bool exists = found != m_paragraphs.constEnd();
     m_currentParagraph = exists ? *found : Paragraph();
-    if (!opening && !exists) {
+    if (!exists && !(opening && id == QLatin1String("000"))) {
         return show(ParagraphLayout::outcome(PlayAreaContent::Shows::MissingParagraph,
                                              text("Le paragraphe « %1 » n'existe pas dans ce livre.").arg(id),
                                              PlayAction::Kind::End, text("Terminer")));

@@ -55,8 +55,8 @@ public:
 
     // Shows a paragraph: records the visit, applies the first-visit bonuses and objects in
     // the order of the paragraph's codes, and lays out its buttons. A move to an id the book
-    // lacks says so, with one button to end; only the first paragraph shown keeps the empty
-    // paragraph that books without "000" have always shown.
+    // lacks says so, with one button to end; only an opening on "000" keeps the empty
+    // paragraph that books without it have always shown.
     PlayAreaContent enterParagraph(const QString &id);
     // The reader pressed one of the buttons on show: the game applies its rule and says what
     // the play area shows next. A press of anything not on show, or not enabled, changes

@@ -33,8 +33,9 @@ const QByteArray crossroads =
     "<C Value=\"000\">Revenir au carrefour</C></Choices></Attr>"
     "<Attr id=\"002\"><Text>Fin.</Text><Type>X</Type></Attr>";
 // A goblin already beaten: closing the combat dialog wins the fight.
-const QByteArray goblin = "<Attr id=\"001\"><Text>Un gobelin.</Text><Type>A</Type>"
-                          "<Monster><M Name=\"Gobelin\" Habilete=\"5\" Endurance=\"0\" Value=\"000\"/></Monster></Attr>";
+const QByteArray goblin =
+    "<Attr id=\"001\"><Text>Un gobelin.</Text><Type>A</Type>"
+    "<Monster><M Name=\"Gobelin\" Habilete=\"5\" Endurance=\"0\" Value=\"000\"/></Monster></Attr>";
 
 // What the reader sees: the sheet, the equipment, the text and every button with its state.
 QStringList view(gameBook *window)
@@ -119,7 +120,8 @@ private:
         gameBook *window = AdventureDriver::start(bookPath);
         ModalAnswers answers;
         for (const char *dialog : { "LaunchDeuce", "Attack" })
-            answers.alwaysFor(dialog, [](QWidget *open) { QMetaObject::invokeMethod(open, "reject", Qt::QueuedConnection); });
+            answers.alwaysFor(dialog,
+                              [](QWidget *open) { QMetaObject::invokeMethod(open, "reject", Qt::QueuedConnection); });
         for (const QString &caption : presses)
             AdventureDriver::press(window, caption);
         saveEntry(window)->trigger();
@@ -176,7 +178,7 @@ private Q_SLOTS:
 
     void warnsOfAChangedBook()
     {
-        playAndSave({ "Prendre un repas ?" });
+        playAndSave({ "Prendre un repas ?" })->close();
         workspace->writeParagraphs(crossroads); // the goblin is gone
         QString warning;
         gameBook *resumed = resumeFromList([&warning](ModalAnswers *answers) { answers->acceptMessageBox(&warning); });
@@ -184,23 +186,23 @@ private Q_SLOTS:
         QCOMPARE(warning, QStringLiteral("Livre modifié"));
         QVERIFY(!AdventureDriver::button(resumed, QStringLiteral("Prendre un repas ?"))->isEnabled());
         QVERIFY(AdventureDriver::press(resumed, QStringLiteral("Affronter le gobelin")));
-        QCOMPARE(AdventureDriver::shownText(resumed), QStringLiteral("Le paragraphe « 001 » n'existe pas dans ce livre."));
+        QCOMPARE(AdventureDriver::shownText(resumed),
+                 QStringLiteral("Le paragraphe « 001 » n'existe pas dans ce livre."));
     }
 
     void refusesHostileSaves_data()
     {
         QTest::addColumn<QString>("hostility");
-        for (const char *hostility : { "empty", "cut", "not JSON", "too large", "deeply nested", "absurd number",
-                                       "score above its start", "huge text", "a million objects", "wrong type",
-                                       "another program's" })
+        for (const char *hostility :
+             { "empty", "cut", "not JSON", "too large", "deeply nested", "absurd number", "score above its start",
+               "huge text", "a million objects", "wrong type", "another program's" })
             QTest::newRow(hostility) << QString::fromLatin1(hostility);
     }
 
     void refusesHostileSaves()
     {
         QFETCH(QString, hostility);
-        playAndSave({ "Revenir au carrefour" });
-        AdventureDriver::deleteAdventureWindows();
+        playAndSave({ "Revenir au carrefour" })->close();
         QFile file(SaveStore::pathFor(bookPath));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray valid = file.readAll();
@@ -212,17 +214,22 @@ private Q_SLOTS:
             { "too large", valid + QByteArray(17 * 1024 * 1024, ' ') },
             { "deeply nested", QByteArray(200000, '[') },
             { "absurd number", changed(valid, [](QJsonObject *root) { (*root)["gold"] = 1e300; }) },
-            { "score above its start", changed(valid, [](QJsonObject *root) {
-                  (*root)["hero"] = QJsonObject { { "habilete", QJsonArray { 5, 9 } },
-                                                  { "endurance", QJsonArray { 20, 20 } },
-                                                  { "chance", QJsonArray { 9, 9 } } };
-              }) },
-            { "huge text", changed(valid, [](QJsonObject *root) {
-                  QJsonObject screen = (*root)["screen"].toObject();
-                  screen["text"] = QString(5000000, QLatin1Char('a'));
-                  (*root)["screen"] = screen;
-              }) },
-            { "a million objects", QByteArray(valid).replace("\"objects\": [", "\"objects\": [" + QByteArray("{},").repeated(1000000)) },
+            { "score above its start",
+              changed(valid,
+                      [](QJsonObject *root) {
+                          (*root)["hero"] = QJsonObject { { "habilete", QJsonArray { 5, 9 } },
+                                                          { "endurance", QJsonArray { 20, 20 } },
+                                                          { "chance", QJsonArray { 9, 9 } } };
+                      }) },
+            { "huge text",
+              changed(valid,
+                      [](QJsonObject *root) {
+                          QJsonObject screen = (*root)["screen"].toObject();
+                          screen["text"] = QString(5000000, QLatin1Char('a'));
+                          (*root)["screen"] = screen;
+                      }) },
+            { "a million objects",
+              QByteArray(valid).replace("\"objects\": [", "\"objects\": [" + QByteArray("{},").repeated(1000000)) },
             { "wrong type", changed(valid, [](QJsonObject *root) { (*root)["visited"] = "000"; }) },
             { "another program's", changed(valid, [](QJsonObject *root) { (*root)["valdorielSave"] = 2; }) },
         };
@@ -241,7 +248,8 @@ private Q_SLOTS:
         QCOMPARE(title, QStringLiteral("Sauvegarde illisible"));
         QVERIFY2(text.startsWith(QStringLiteral("La sauvegarde de ce livre ne peut pas être lue")), qPrintable(text));
         // A new adventure has begun, and the file is left as it was.
-        QCOMPARE(AdventureDriver::shownText(window), QStringLiteral("Vous êtes au carrefour.  Vous revenez au carrefour."));
+        QCOMPARE(AdventureDriver::shownText(window),
+                 QStringLiteral("Vous êtes au carrefour.  Vous revenez au carrefour."));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll() == hostile);
     }
