@@ -1,0 +1,186 @@
+// Books from anywhere: the reader's own folder, the command line, a drop on the selection
+// window, and paths that are no book at all.
+
+#include "adventure.h"
+#include "adventuredriver.h"
+#include "commandline.h"
+#include "gamebook.h"
+#include "mainwindow.h"
+#include "modalanswers.h"
+#include "stat.h"
+#include "testmain.h"
+
+#include <QDir>
+#include <QDropEvent>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+
+namespace {
+
+const QByteArray twoParagraphs = "<Attr id=\"000\"><Text>Le début.</Text><Type>C</Type><Choices>"
+                                 "<C Value=\"042\">Plus loin</C></Choices></Attr>"
+                                 "<Attr id=\"042\"><Text>Plus loin.</Text><Type>X</Type></Attr>";
+
+QString readerFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/valdoriel/Add-on");
+}
+
+gameBook *shownAdventure()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<gameBook *>(widget); window && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class OpeningTest : public QObject {
+    Q_OBJECT
+
+public:
+    explicit OpeningTest(TestWorkspace *workspace)
+        : workspace(workspace)
+    {
+    }
+
+private:
+    TestWorkspace *workspace;
+
+private Q_SLOTS:
+    void init() { workspace->clearBooks(); }
+
+    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
+
+    void listsTheReadersBooksAfterTheWorkingFolders()
+    {
+        workspace->writeBook(QStringLiteral("z.xml"), "<L Title=\"Fourni\"/>");
+        {
+            MainWindow window;
+            QCOMPARE(window.findChild<QListWidget *>(QStringLiteral("listWidget"))->count(), 1);
+        }
+        QVERIFY(!QDir(readerFolder()).exists()); // never made unasked
+        QVERIFY(QDir().mkpath(readerFolder()));
+        QFile own(readerFolder() + QStringLiteral("/a.xml"));
+        QVERIFY(own.open(QIODevice::WriteOnly));
+        own.write("<L Title=\"Le mien\"/>");
+        own.close();
+        MainWindow window;
+        auto *list = window.findChild<QListWidget *>(QStringLiteral("listWidget"));
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(0)->text() + QLatin1Char('|') + list->item(1)->text(), QStringLiteral("Fourni|Le mien"));
+        QDir(readerFolder()).removeRecursively();
+    }
+
+    void readsTheCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QStringList>("books");
+        QTest::addColumn<QString>("paragraph");
+        QTest::addColumn<qint64>("seed"); // -1 for none
+        QTest::newRow("nothing") << QStringList() << true << QStringList() << "000" << qint64(-1);
+        QTest::newRow("two books") << QStringList { "a.xml", "b.xml" } << true << QStringList { "a.xml", "b.xml" }
+                                   << "000" << qint64(-1);
+        QTest::newRow("for authors") << QStringList { "--paragraph", "042", "--seed", "7", "a.xml" } << true
+                                     << QStringList { "a.xml" } << "042" << qint64(7);
+        QTest::newRow("a seed in words") << QStringList { "--seed", "sept" } << false << QStringList() << "000"
+                                         << qint64(-1);
+    }
+
+    void readsTheCommandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, valid);
+        QFETCH(QStringList, books);
+        QFETCH(QString, paragraph);
+        QFETCH(qint64, seed);
+        CommandLine commandLine;
+        QString error;
+        QCOMPARE(CommandLine::parse(QStringList { "valdoriel" } + arguments, &commandLine, &error), valid);
+        QCOMPARE(error.isEmpty(), valid);
+        if (!valid)
+            return;
+        QCOMPARE(commandLine.books, books);
+        QCOMPARE(commandLine.firstParagraph, paragraph);
+        QCOMPARE(commandLine.seed ? qint64(*commandLine.seed) : qint64(-1), seed);
+    }
+
+    void startsABookAtAParagraphWithItsSeed()
+    {
+        const QString path = workspace->writeParagraphs(twoParagraphs);
+        MainWindow selection;
+        QList<int> scores;
+        for (int run = 0; run < 2; ++run) {
+            ModalAnswers answers;
+            for (int roll = 0; roll < 3; ++roll)
+                answers.acceptDice();
+            selection.startBook(path, QStringLiteral("042"), 99);
+            QVERIFY(answers.allAnswered());
+            gameBook *window = shownAdventure();
+            QCOMPARE(AdventureDriver::shownText(window), QStringLiteral("Plus loin."));
+            QCOMPARE(window->adventure().visitedParagraphs(), QStringLiteral("042,"));
+            scores << window->adventure().habilete()->initial() << window->adventure().endurance()->initial();
+            window->close();
+        }
+        QCOMPARE(scores.mid(0, 2), scores.mid(2, 2)); // the same dice, die for die
+    }
+
+    void startsADroppedBook()
+    {
+        const QString path = workspace->writeParagraphs(twoParagraphs);
+        MainWindow selection;
+        QMimeData data;
+        data.setUrls({ QUrl::fromLocalFile(workspace->bookFolder() + QStringLiteral("/notes.txt")),
+                       QUrl::fromLocalFile(path) });
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&selection, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        ModalAnswers answers;
+        for (int roll = 0; roll < 3; ++roll)
+            answers.acceptDice();
+        QApplication::sendEvent(&selection, &drop);
+        QTRY_VERIFY_WITH_TIMEOUT(answers.allAnswered(), 20000);
+        QTRY_COMPARE(AdventureDriver::shownText(shownAdventure()), QStringLiteral("Le début."));
+    }
+
+    void refusesWhatIsNoBookAtOnce_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : { "folder", "pipe", "device", "missing", "too large" })
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+
+    void refusesWhatIsNoBookAtOnce()
+    {
+        QFETCH(QString, kind);
+        QString path = workspace->bookFolder() + QStringLiteral("/livre.xml");
+        if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(path));
+        else if (kind == QLatin1String("pipe"))
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == QLatin1String("device"))
+            path = QStringLiteral("/dev/zero");
+        else if (kind == QLatin1String("too large"))
+            QVERIFY(QFile(workspace->writeParagraphs(twoParagraphs)).resize(129 * 1024 * 1024));
+        MainWindow selection;
+        ModalAnswers answers;
+        QString title;
+        answers.acceptMessageBox(&title);
+        selection.startBook(path);
+        QVERIFY(answers.allAnswered());
+        QCOMPARE(title, QStringLiteral("Erreur ouverture fichier-jeu"));
+        QVERIFY(!shownAdventure()->adventure().hero()); // no dice were rolled
+        QFile::remove(path);
+    }
+};
+
+VALDORIEL_TEST_MAIN(OpeningTest)
+#include "tst_opening.moc"
