@@ -9,8 +9,9 @@ bool CommandLine::parse(const QStringList &arguments, CommandLine *commandLine, 
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QCoreApplication::translate("CommandLine", "Lecteur de livres-jeux d'aventure : choisissez un livre, lancez "
-                                                   "les dés et jouez-le paragraphe par paragraphe."));
+        QCoreApplication::translate("CommandLine",
+                                    "Lecteur de livres-jeux d'aventure : choisissez un livre, lancez "
+                                    "les dés et jouez-le paragraphe par paragraphe."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption paragraph(
@@ -20,7 +21,8 @@ bool CommandLine::parse(const QStringList &arguments, CommandLine *commandLine, 
         QStringLiteral("ID"));
     const QCommandLineOption seed(
         QStringLiteral("seed"),
-        QCoreApplication::translate("CommandLine", "Tire les dés de la graine N, pour rejouer une aventure dé pour dé."),
+        QCoreApplication::translate("CommandLine",
+                                    "Tire les dés de la graine N, pour rejouer une aventure dé pour dé."),
         QStringLiteral("N"));
     parser.addOption(paragraph);
     parser.addOption(seed);

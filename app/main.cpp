@@ -11,17 +11,22 @@
 int main(int argc, char *argv[])
 {
     srand(time(nullptr));
+    CommandLine commandLine;
+    {
+        // Read before any window system is asked for, so that --help and --version answer
+        // in a terminal without a display.
+        QCoreApplication reader(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("valdoriel"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(VALDORIEL_VERSION));
+        QString error;
+        if (!CommandLine::parse(QCoreApplication::arguments(), &commandLine, &error)) {
+            std::fprintf(stderr, "valdoriel: %s\n", qPrintable(error));
+            return 2;
+        }
+    }
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("valdoriel"));
-    QApplication::setApplicationVersion(QStringLiteral(VALDORIEL_VERSION));
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.valdoriel.Valdoriel"));
-    CommandLine commandLine;
-    QString error;
-    if (!CommandLine::parse(QApplication::arguments(), &commandLine, &error)) {
-        std::fprintf(stderr, "valdoriel: %s\n", qPrintable(error));
-        return 2;
-    }
     MainWindow window;
     window.show();
     // Once the selection window is on screen, the book given starts in front of it.

@@ -131,19 +131,42 @@ PlayAreaContent Adventure::enterParagraph(const QString &id)
     m_visitedParagraphs += id + QLatin1Char(',');
     m_visitOrder.append(id);
     m_currentId = id;
-    const auto found = m_paragraphs.constFind(id);
-    const bool exists = found != m_paragraphs.constEnd();
-    m_currentParagraph = exists ? *found : Paragraph();
-    if (!exists && !(opening && id == QLatin1String("000"))) {
-        return show(ParagraphLayout::outcome(PlayAreaContent::Shows::MissingParagraph,
-                                             text("Le paragraphe « %1 » n'existe pas dans ce livre.").arg(id),
-                                             PlayAction::Kind::End, text("Terminer")));
-    }
-    if (!wasVisited)
+    const bool exists = m_paragraphs.contains(id);
+    m_currentParagraph = m_paragraphs.value(id);
+    // Books without "000" have always opened on an empty paragraph.
+    if (!exists && opening && id == QLatin1String("000"))
+        return show(ParagraphLayout::lay(m_currentParagraph, wasVisited));
+    if (exists && !wasVisited)
         applyArrivalEffects();
-    const PlayAreaContent content = ParagraphLayout::lay(m_currentParagraph, wasVisited);
+    return show(layCurrent(wasVisited));
+}
+
+PlayAreaContent Adventure::layCurrent(bool laterVisit)
+{
+    if (!m_paragraphs.contains(m_currentId)) {
+        return ParagraphLayout::outcome(PlayAreaContent::Shows::MissingParagraph,
+                                        text("Le paragraphe « %1 » n'existe pas dans ce livre.").arg(m_currentId),
+                                        PlayAction::Kind::End, text("Terminer"));
+    }
+    const PlayAreaContent content = ParagraphLayout::lay(m_currentParagraph, laterVisit);
     if (!content.monsters.isEmpty())
         m_currentMonster = content.monsters.last();
+    return content;
+}
+
+PlayAreaContent Adventure::reread(const QMap<QString, Paragraph> &paragraphs)
+{
+    m_paragraphs = paragraphs;
+    m_currentParagraph = m_paragraphs.value(m_currentId);
+    if (m_screen.shows != PlayAreaContent::Shows::Paragraph)
+        return m_screen;
+    PlayAreaContent content = layCurrent(m_visitOrder.count(m_currentId) > 1);
+    for (PlayAction &action : content.actions) {
+        for (const PlayAction &shown : qAsConst(m_screen.actions)) {
+            if (!shown.enabled && action.kind == shown.kind && action.row == shown.row && action.column == shown.column)
+                action.enabled = false;
+        }
+    }
     return show(content);
 }
 

@@ -73,12 +73,20 @@ public:
     // The monster of the last fight, at the scores it ended with.
     const Opponent *opponent() const;
 
+    // Takes the book's paragraphs anew, as an author edits them: the hero, the objects and
+    // the visits stay, and a paragraph on show is laid out again from its new version as the
+    // same visit, without its arrival effects, a meal taken staying taken. Any other screen
+    // stays as it is.
+    PlayAreaContent reread(const QMap<QString, Paragraph> &paragraphs);
+
     // The adventure as it stands between two presses, and the same taken up again, on the
     // paragraphs set, without rolling anything. The snapshot needs a rolled hero.
     AdventureSnapshot snapshot() const;
     void restore(const AdventureSnapshot &snapshot);
 
 private:
+    // The screen of the current paragraph on this visit, or of its absence.
+    PlayAreaContent layCurrent(bool laterVisit);
     PlayAreaContent show(const PlayAreaContent &content);
     void applyArrivalEffects();
     void applyBonus();

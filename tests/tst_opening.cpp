@@ -137,8 +137,8 @@ private Q_SLOTS:
         const QString path = workspace->writeParagraphs(twoParagraphs);
         MainWindow selection;
         QMimeData data;
-        data.setUrls({ QUrl::fromLocalFile(workspace->bookFolder() + QStringLiteral("/notes.txt")),
-                       QUrl::fromLocalFile(path) });
+        data.setUrls(
+            { QUrl::fromLocalFile(workspace->bookFolder() + QStringLiteral("/notes.txt")), QUrl::fromLocalFile(path) });
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&selection, &enter);
         QVERIFY(enter.isAccepted());
