@@ -4,6 +4,7 @@
 #include "attack.h"
 #include "bookparser.h"
 #include "dialoginput.h"
+#include "harringtonfont.h"
 #include "playareakeys.h"
 #include "randomdice.h"
 #include "savedadventure.h"
@@ -24,6 +25,7 @@ gameBook::gameBook(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui_gameBook)
 {
+    useHarringtonStandIns();
     ui->setupUi(this);
     for (QSpinBox *box : { ui->sb_Chance, ui->sb_Endurance, ui->sb_Habilete, ui->sb_maxChance, ui->sb_maxEndurance,
                            ui->sb_maxHabilete })

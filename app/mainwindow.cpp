@@ -3,12 +3,15 @@
 #include "booktextreader.h"
 #include "booktitle.h"
 #include "gamebook.h"
+#include "harringtonfont.h"
 #include "savestore.h"
+#include "sharppixmap.h"
 #include "ui_mainwindow.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -19,7 +22,9 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui_MainWindow)
 {
+    useHarringtonStandIns();
     ui->setupUi(this);
+    ui->label->setPixmap(sharpPixmap(QStringLiteral(":/images/Brand.png")));
     srand(time(nullptr));
     ui->pb_Launch->setEnabled(false);
     scanBooks();
