@@ -11,6 +11,7 @@
 #include "savestore.h"
 #include "stat.h"
 #include "ui_gamebook.h"
+#include "zoomkeys.h"
 
 #include <QApplication>
 #include <QDomDocument>
@@ -35,6 +36,7 @@ gameBook::gameBook(QWidget *parent)
     game = std::make_unique<Adventure>(&RandomDice::shared(), input.get());
     ui->listEquipments->clear();
     keys = new PlayAreaKeys(this, ui->grid_Game);
+    new ZoomKeys(this, ui->gridLayoutWidget_5);
 
     menuBar()->setObjectName(QStringLiteral("menuBar"));
     statusBar()->setObjectName(QStringLiteral("statusBar"));
