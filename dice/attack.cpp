@@ -68,9 +68,10 @@ void Attack::startRound()
 
 void Attack::placeButtons()
 {
-    ui->gridButton->addWidget(attackButton, 0, 0);
+    // As tall as their captions, in the middle of their rows, as push buttons stand.
+    ui->gridButton->addWidget(attackButton, 0, 0, Qt::AlignVCenter);
     if (fight->offersFlight()) {
-        ui->gridButton->addWidget(fleeButton, 1, 0);
+        ui->gridButton->addWidget(fleeButton, 1, 0, Qt::AlignVCenter);
         fleeButton->show();
     } else {
         ui->gridButton->removeWidget(fleeButton);
