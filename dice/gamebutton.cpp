@@ -85,10 +85,22 @@ QSize GameButton::minimumSizeHint() const
 
 int GameButton::heightForWidth(int width) const
 {
+    if (width == measuredWidth && text() == measuredCaption)
+        return measuredHeight;
     const QSize room = padding();
     QTextLayout layout(text(), font());
     const qreal lines = layOut(&layout, qMax(1, width - room.width()));
-    return qMax(int(std::ceil(lines)), fontMetrics().height()) + room.height();
+    measuredCaption = text();
+    measuredWidth = width;
+    measuredHeight = qMax(int(std::ceil(lines)), fontMetrics().height()) + room.height();
+    return measuredHeight;
+}
+
+void GameButton::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        measuredWidth = -1;
+    QPushButton::changeEvent(event);
 }
 
 QRect GameButton::captionRect() const

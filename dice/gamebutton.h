@@ -36,12 +36,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // Room that the frame and margins take around the caption.
     QSize padding() const;
 
     QString m_buttonType;
+    // The last height given for a width: layouts ask again and again for the same.
+    mutable QString measuredCaption;
+    mutable int measuredWidth = -1;
+    mutable int measuredHeight = 0;
     PlayAction m_playAction;
 };
 
