@@ -1,9 +1,40 @@
 #include "booktextview.h"
 
+#include <QAbstractTextDocumentLayout>
+
+#include <cmath>
+
 BookTextView::BookTextView(const QString &bookPath, QWidget *parent)
     : QTextEdit(parent)
     , pictures(bookPath)
 {
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // The size the layout reports as it goes, which does not force a long text to be laid
+    // out whole at once.
+    connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+            &BookTextView::followDocumentSize);
+}
+
+QSize BookTextView::sizeHint() const
+{
+    return minimumSizeHint();
+}
+
+QSize BookTextView::minimumSizeHint() const
+{
+    const int frame = 2 * frameWidth();
+    return QSize(frame, documentHeight + frame);
+}
+
+void BookTextView::followDocumentSize(const QSizeF &size)
+{
+    const int height = int(std::ceil(size.height()));
+    if (height == documentHeight)
+        return;
+    documentHeight = height;
+    updateGeometry();
 }
 
 // Every kind of request gets a picture, never an empty answer: when the document is handed

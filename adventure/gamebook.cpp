@@ -4,12 +4,14 @@
 #include "attack.h"
 #include "bookparser.h"
 #include "dialoginput.h"
+#include "harringtonfont.h"
 #include "playareakeys.h"
 #include "randomdice.h"
 #include "savedadventure.h"
 #include "savestore.h"
 #include "stat.h"
 #include "ui_gamebook.h"
+#include "zoomkeys.h"
 
 #include <QApplication>
 #include <QDomDocument>
@@ -24,6 +26,7 @@ gameBook::gameBook(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui_gameBook)
 {
+    useHarringtonStandIns();
     ui->setupUi(this);
     for (QSpinBox *box : { ui->sb_Chance, ui->sb_Endurance, ui->sb_Habilete, ui->sb_maxChance, ui->sb_maxEndurance,
                            ui->sb_maxHabilete })
@@ -33,6 +36,7 @@ gameBook::gameBook(QWidget *parent)
     game = std::make_unique<Adventure>(&RandomDice::shared(), input.get());
     ui->listEquipments->clear();
     keys = new PlayAreaKeys(this, ui->grid_Game);
+    new ZoomKeys(this, ui->gridLayoutWidget_5);
 
     menuBar()->setObjectName(QStringLiteral("menuBar"));
     statusBar()->setObjectName(QStringLiteral("statusBar"));

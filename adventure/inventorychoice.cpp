@@ -1,6 +1,7 @@
 #include "inventorychoice.h"
 
 #include "combatitem.h"
+#include "harringtonfont.h"
 #include "ui_inventorychoice.h"
 
 #include <QLabel>
@@ -11,6 +12,7 @@ InventoryChoice::InventoryChoice(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui_InventoryChoice)
 {
+    useHarringtonStandIns();
     ui->setupUi(this);
     connect(ui->tableObject, &QListWidget::itemSelectionChanged, this, &InventoryChoice::changedSelection);
     connect(ui->pb_Validate, &QPushButton::clicked, this, &InventoryChoice::validation);

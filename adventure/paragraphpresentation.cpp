@@ -5,12 +5,14 @@
 #include "booktextview.h"
 #include "gamebook.h"
 #include "gamebutton.h"
-#include "harringtonfont.h"
 #include "playareakeys.h"
+#include "textzoom.h"
 #include "ui_gamebook.h"
 
 #include <QAction>
 #include <QGridLayout>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTextEdit>
 
 void gameBook::showParagraph(const QString &id)
@@ -43,16 +45,26 @@ void gameBook::showContent(const PlayAreaContent &content)
     // that grows with the square of their number; built hidden, they are laid out once.
     ui->gridLayoutWidget_5->hide();
     textView = new BookTextView(gameFile.fileName());
-    textView->setFont(harringtonFont(14));
+    textView->setFont(TextZoom::textFont());
     textView->setText(content.text);
     for (const Monster &monster : content.monsters)
         describeMonster(monster, textView);
     for (const QString &note : content.notes)
         textView->append(note);
-    ui->grid_Game->addWidget(textView, 0, 0, 1, content.textSpan);
+    // The columns that hold buttons share the width. The text spans no column past them
+    // (nor, for a span of 0, to the grid's last column): such a column would hold nothing
+    // but the grid's spacing, a hundred of which would widen the text beyond the window.
+    int columnsInUse = 1;
+    for (const PlayAction &action : content.actions)
+        columnsInUse = qMax(columnsInUse, action.column + 1);
+    const int textSpan = content.textSpan > 0 ? qMin(content.textSpan, columnsInUse) : columnsInUse;
+    ui->grid_Game->addWidget(textView, 0, 0, 1, textSpan);
     paragraphWidgets.append(textView);
+    for (int column = 0; column < ui->grid_Game->columnCount(); ++column)
+        ui->grid_Game->setColumnStretch(column, column < columnsInUse ? 1 : 0);
     for (const PlayAction &action : content.actions)
         placeButton(action);
+    ui->playArea->verticalScrollBar()->setValue(0);
     ui->gridLayoutWidget_5->show();
     orderFocus();
 }

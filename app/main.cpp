@@ -11,6 +11,10 @@
 int main(int argc, char *argv[])
 {
     srand(time(nullptr));
+    // On a screen of high density, sizes in points and pixels grow with its scale, and
+    // pictures are taken from their "@2x" twins, so that nothing is tiny or blurred.
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     CommandLine commandLine;
     {
         // Read before any window system is asked for, so that --help and --version answer

@@ -5,8 +5,10 @@
 #include "booktitle.h"
 #include "datafolder.h"
 #include "gamebook.h"
+#include "harringtonfont.h"
 #include "regularfile.h"
 #include "savestore.h"
+#include "sharppixmap.h"
 #include "ui_mainwindow.h"
 
 #include <QDir>
@@ -14,6 +16,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -40,7 +43,9 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui_MainWindow)
 {
+    useHarringtonStandIns();
     ui->setupUi(this);
+    ui->label->setPixmap(sharpPixmap(QStringLiteral(":/images/Brand.png")));
     srand(time(nullptr));
     setAcceptDrops(true);
     ui->pb_Launch->setEnabled(false);

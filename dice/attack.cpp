@@ -3,7 +3,9 @@
 #include "character.h"
 #include "dieface.h"
 #include "gamebutton.h"
+#include "harringtonfont.h"
 #include "opponent.h"
+#include "sharppixmap.h"
 #include "ui_attack.h"
 
 #include <QGridLayout>
@@ -18,10 +20,10 @@ Attack::Attack(QWidget *parent)
     fleeButton = new GameButton(tr("Fuir"));
     attackButton = new GameButton(tr("Force d'Attaque MONSTRE"));
     ui = new Ui_Attack;
+    useHarringtonStandIns();
     ui->setupUi(this);
-    // The scores are shown, never edited: the keyboard goes to the buttons.
-    for (QSpinBox *box : findChildren<QSpinBox *>())
-        box->setFocusPolicy(Qt::NoFocus);
+    ui->Img_Perso->setPixmap(sharpPixmap(QStringLiteral(":/images/Personnage1.jpg")));
+    ui->Img_Monster->setPixmap(sharpPixmap(QStringLiteral(":/images/Monstre1.jpg")));
     connect(attackButton, &QPushButton::clicked, this, &Attack::CalculateFA);
     connect(fleeButton, &QPushButton::clicked, this, &Attack::fleeBattle);
 }
@@ -66,9 +68,10 @@ void Attack::startRound()
 
 void Attack::placeButtons()
 {
-    ui->gridButton->addWidget(attackButton, 0, 0);
+    // As tall as their captions, in the middle of their rows, as push buttons stand.
+    ui->gridButton->addWidget(attackButton, 0, 0, Qt::AlignVCenter);
     if (fight->offersFlight()) {
-        ui->gridButton->addWidget(fleeButton, 1, 0);
+        ui->gridButton->addWidget(fleeButton, 1, 0, Qt::AlignVCenter);
         fleeButton->show();
     } else {
         ui->gridButton->removeWidget(fleeButton);

@@ -4,18 +4,24 @@
 #include <QFont>
 #include <QStringList>
 
-// Every window asks for the "Harrington" family by name. Where the host lacks it, Qt's font
-// matching stands in; it is pointed at narrow serif faces first, so that captions sized
-// for Harrington still fit their boxes. A size of 0 keeps the inherited size.
-inline QFont harringtonFont(int pointSize = 0)
+// Every window asks for the "Harrington" family by name, its forms included. Where the host
+// lacks it, Qt's font matching stands in; this points it at narrow serif faces first, so that
+// captions sized for Harrington still fit their boxes. Called before a form is built.
+inline void useHarringtonStandIns()
 {
-    static const bool substitutesKnown = [] {
+    static const bool standInsKnown = [] {
         QFont::insertSubstitutions(QStringLiteral("Harrington"),
                                    { QStringLiteral("Liberation Serif"), QStringLiteral("Nimbus Roman"),
                                      QStringLiteral("DejaVu Serif Condensed") });
         return true;
     }();
-    Q_UNUSED(substitutesKnown)
+    Q_UNUSED(standInsKnown)
+}
+
+// The "Harrington" family at `pointSize`; a size of 0 keeps the inherited size.
+inline QFont harringtonFont(int pointSize = 0)
+{
+    useHarringtonStandIns();
     QFont font(QStringLiteral("Harrington"));
     font.setStyleHint(QFont::Serif);
     if (pointSize > 0)

@@ -63,15 +63,15 @@ private Q_SLOTS:
             << QList<QList<int>> { { 1, 0, 1 }, { 1, 0, 1 }, { 1, 1, 1 } } << 2;
         QTest::newRow("five choices")
             << "<Type>C</Type>" + choices(5) << QStringList { "Choix 1", "Choix 2", "Choix 3", "Choix 4", "Choix 5" }
-            << QList<QList<int>> { { 1, 0, 1 }, { 1, 1, 1 }, { 1, 2, 1 }, { 2, 0, 1 }, { 3, 0, 1 } } << 5;
+            << QList<QList<int>> { { 1, 0, 1 }, { 1, 1, 1 }, { 1, 2, 1 }, { 2, 0, 1 }, { 3, 0, 1 } } << 3;
         QList<QList<int>> manyCells { { 1, 0, 1 }, { 1, 1, 1 }, { 1, 2, 1 } };
         QStringList manyCaptions { "Choix 1", "Choix 2", "Choix 3" };
         for (int number = 4; number <= 100; ++number) {
             manyCells.append({ number - 2, 0, 1 });
             manyCaptions.append(QStringLiteral("Choix %1").arg(number));
         }
-        QTest::newRow("150 choices: 100 buttons, the text spans 100 columns")
-            << "<Type>C</Type>" + choices(150) << manyCaptions << manyCells << 100;
+        QTest::newRow("150 choices: 100 buttons, the text spans the three columns of buttons")
+            << "<Type>C</Type>" + choices(150) << manyCaptions << manyCells << 3;
         QTest::newRow("meal, flight, then choices below")
             << QByteArray("<Type>E,F,C</Type><Flee active=\"1\" Round=\"1\" Ref=\"f\"/>") + choices(1)
             << QStringList { "Prendre un repas ?", "Fuir", "Choix 1" }

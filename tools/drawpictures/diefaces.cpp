@@ -81,9 +81,10 @@ void paintPip(QPainter &painter, const QPointF &centre)
 
 } // namespace
 
-QImage drawDieFace(int face)
+QImage drawDieFace(int face, int scale)
 {
-    QImage picture(pictureSize, pictureSize, QImage::Format_ARGB32_Premultiplied);
+    QImage picture(pictureSize * scale, pictureSize * scale, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(scale);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -380,9 +380,9 @@ void paintStaff(QPainter &painter)
 
 } // namespace
 
-QImage drawKnightPortrait()
+QImage drawKnightPortrait(int scale)
 {
-    QImage picture = newPortraitCanvas(QColor(0x5a, 0x96, 0xd6), QColor(0xd8, 0xea, 0xf8));
+    QImage picture = newPortraitCanvas(QColor(0x5a, 0x96, 0xd6), QColor(0xd8, 0xea, 0xf8), scale);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     paintHills(painter);
@@ -396,9 +396,9 @@ QImage drawKnightPortrait()
     return picture;
 }
 
-QImage drawWizardPortrait()
+QImage drawWizardPortrait(int scale)
 {
-    QImage picture = newPortraitCanvas(QColor(0x0c, 0x10, 0x30), QColor(0x2a, 0x4a, 0x7a));
+    QImage picture = newPortraitCanvas(QColor(0x0c, 0x10, 0x30), QColor(0x2a, 0x4a, 0x7a), scale);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     paintStars(painter);

@@ -14,9 +14,11 @@ namespace {
 const QSize brandSize(190, 64);
 const QString brandName = QStringLiteral("Valdoriel");
 
-QImage transparentPicture(const QSize &size)
+// A painter on it draws in units of `size`, each `scale` pixels wide.
+QImage transparentPicture(const QSize &size, int scale = 1)
 {
-    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+    QImage picture(size * scale, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(scale);
     picture.fill(Qt::transparent);
     return picture;
 }
@@ -74,9 +76,9 @@ QImage drawLogo(int side)
     return picture;
 }
 
-QImage drawBrandMark()
+QImage drawBrandMark(int scale)
 {
-    QImage picture = transparentPicture(brandSize);
+    QImage picture = transparentPicture(brandSize, scale);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal emblemSide = brandSize.height();

@@ -8,7 +8,7 @@ class QImage;
 QImage drawLogo(int side);
 
 // The brand mark of the book-selection window: the emblem followed by the
-// name "Valdoriel", on a transparent background.
-QImage drawBrandMark();
+// name "Valdoriel", on a transparent background, `scale` times its size on screen.
+QImage drawBrandMark(int scale);
 
 #endif // LOGOANDBRAND_H

@@ -15,22 +15,26 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 namespace {
 
+// A picture drawn at a given scale: 1 for its size on screen, 2 for screens of high
+// density, where the program takes the "@2x" file in its place.
 struct NamedPicture {
     QString fileName;
-    QImage picture;
+    std::function<QImage(int scale)> draw;
 };
 
 QVector<NamedPicture> compiledInPictures()
 {
     return {
-        { QStringLiteral("Logo.png"), drawLogo(256) },
-        { QStringLiteral("Brand.png"), drawBrandMark() },
-        { QStringLiteral("Personnage1.jpg"), drawKnightPortrait() },
-        { QStringLiteral("Personnage.jpg"), drawWizardPortrait() },
-        { QStringLiteral("Monstre1.jpg"), drawOrcPortrait() },
-        { QStringLiteral("Monstre2.jpg"), drawDragonPortrait() },
+        { QStringLiteral("Logo.png"), [](int scale) { return drawLogo(256 * scale); } },
+        { QStringLiteral("Brand.png"), drawBrandMark },
+        { QStringLiteral("Personnage1.jpg"), drawKnightPortrait },
+        { QStringLiteral("Personnage.jpg"), drawWizardPortrait },
+        { QStringLiteral("Monstre1.jpg"), drawOrcPortrait },
+        { QStringLiteral("Monstre2.jpg"), drawDragonPortrait },
     };
 }
 
@@ -38,26 +42,43 @@ QVector<NamedPicture> dieFacePictures()
 {
     QVector<NamedPicture> pictures;
     for (int face = 1; face <= 6; ++face)
-        pictures.append({ QStringLiteral("De-%1.png").arg(face), drawDieFace(face) });
+        pictures.append(
+            { QStringLiteral("De-%1.png").arg(face), [face](int scale) { return drawDieFace(face, scale); } });
     return pictures;
 }
 
-// The desktop icons, laid out as in the hicolor icon theme.
+// The desktop icons, laid out as in the hicolor icon theme, whose "@2" folders hold the
+// icons of dense screens.
 QVector<NamedPicture> desktopIcons()
 {
     QVector<NamedPicture> pictures;
     for (int side : { 48, 128, 256 }) {
-        pictures.append({ QStringLiteral("hicolor/%1x%1/apps/org.valdoriel.Valdoriel.png").arg(side), drawLogo(side) });
+        for (int scale : { 1, 2 }) {
+            const QString folder = QStringLiteral("%1x%1").arg(side) + (scale == 2 ? QStringLiteral("@2") : QString());
+            pictures.append({ QStringLiteral("hicolor/%1/apps/org.valdoriel.Valdoriel.png").arg(folder),
+                              [side, scale](int) { return drawLogo(side * scale); } });
+        }
     }
     return pictures;
 }
 
-bool writeAll(const QVector<NamedPicture> &pictures, const QStringList &folders)
+// "name@2x.ext" for "name.ext".
+QString doubledName(const QString &fileName)
+{
+    QString doubled = fileName;
+    return doubled.insert(fileName.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+}
+
+bool writeAll(const QVector<NamedPicture> &pictures, const QStringList &folders, const QVector<int> &scales = { 1 })
 {
     bool allWritten = true;
     for (const QString &folder : folders) {
-        for (const NamedPicture &named : pictures)
-            allWritten = writePicture(named.picture, QDir(folder).filePath(named.fileName)) && allWritten;
+        for (const NamedPicture &named : pictures) {
+            for (int scale : scales) {
+                const QString fileName = scale == 1 ? named.fileName : doubledName(named.fileName);
+                allWritten = writePicture(named.draw(scale), QDir(folder).filePath(fileName)) && allWritten;
+            }
+        }
     }
     return allWritten;
 }
@@ -82,7 +103,9 @@ int main(int argc, char *argv[])
     const QString dieFolder = repositoryRoot.filePath(QStringLiteral("images"));
     const QString iconFolder = repositoryRoot.filePath(QStringLiteral("desktop/icons"));
 
-    const bool written = writeAll(compiledInPictures(), { resourceFolder }) &&
-        writeAll(dieFacePictures(), { resourceFolder, dieFolder }) && writeAll(desktopIcons(), { iconFolder });
+    // The copies of the faces compiled in are not shown, so they need no "@2x" twins.
+    const bool written = writeAll(compiledInPictures(), { resourceFolder }, { 1, 2 }) &&
+        writeAll(dieFacePictures(), { resourceFolder }) && writeAll(dieFacePictures(), { dieFolder }, { 1, 2 }) &&
+        writeAll(desktopIcons(), { iconFolder });
     return written ? 0 : 1;
 }

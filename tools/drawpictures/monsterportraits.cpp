@@ -362,9 +362,9 @@ void paintDragonHead(QPainter &painter)
 
 } // namespace
 
-QImage drawOrcPortrait()
+QImage drawOrcPortrait(int scale)
 {
-    QImage picture = newPortraitCanvas(QColor(0x2a, 0x08, 0x04), QColor(0x2a, 0x08, 0x04));
+    QImage picture = newPortraitCanvas(QColor(0x2a, 0x08, 0x04), QColor(0x2a, 0x08, 0x04), scale);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     paintFireGlow(painter);
@@ -376,9 +376,9 @@ QImage drawOrcPortrait()
     return picture;
 }
 
-QImage drawDragonPortrait()
+QImage drawDragonPortrait(int scale)
 {
-    QImage picture = newPortraitCanvas(QColor(0x1e, 0x0a, 0x2a), QColor(0x8a, 0x2a, 0x30));
+    QImage picture = newPortraitCanvas(QColor(0x1e, 0x0a, 0x2a), QColor(0x8a, 0x2a, 0x30), scale);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     paintBurningSky(painter);

@@ -5,14 +5,15 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-QImage newPortraitCanvas(const QColor &top, const QColor &bottom)
+QImage newPortraitCanvas(const QColor &top, const QColor &bottom, int scale)
 {
-    QImage picture(portraitSize, QImage::Format_RGB32);
+    QImage picture(portraitSize * scale, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
     QLinearGradient sky(0, 0, 0, portraitSize.height());
     sky.setColorAt(0.0, top);
     sky.setColorAt(1.0, bottom);
     QPainter painter(&picture);
-    painter.fillRect(picture.rect(), sky);
+    painter.fillRect(QRect(QPoint(0, 0), portraitSize), sky);
     return picture;
 }
 

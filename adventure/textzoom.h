@@ -1,0 +1,34 @@
+#ifndef TEXTZOOM_H
+#define TEXTZOOM_H
+
+#include <QFont>
+
+// How large the reader wants the play area's text and captions: a number of steps of two
+// points above or below their normal sizes, each size kept between 8 and 40 points. The
+// choice holds for every paragraph and adventure until the program quits; it is never saved.
+class TextZoom {
+public:
+    // The paragraph's text at the normal size.
+    static constexpr int normalTextPoints = 14;
+    static constexpr int smallestPoints = 8;
+    static constexpr int largestPoints = 40;
+
+    // Each returns false when the size was already at its bound or normal.
+    static bool zoomIn();
+    static bool zoomOut();
+    static bool reset();
+
+    // The font of a paragraph's text.
+    static QFont textFont();
+    // The font that the play area gives its captions: only a size, the rest coming from
+    // `normal`, the window's font; at the normal size, nothing of its own.
+    static QFont captionFont(const QFont &normal);
+
+private:
+    static int pointSize(qreal normalPoints);
+    static bool setStep(int step);
+
+    static int step;
+};
+
+#endif // TEXTZOOM_H
