@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QDomDocument>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -37,13 +36,9 @@ gameBook::gameBook(QWidget *parent)
     ui->listEquipments->clear();
     keys = new PlayAreaKeys(this, ui->grid_Game);
     new ZoomKeys(this, ui->gridLayoutWidget_5);
-
-    menuBar()->setObjectName(QStringLiteral("menuBar"));
-    statusBar()->setObjectName(QStringLiteral("statusBar"));
-    QMenu *menu = menuBar()->addMenu(tr("Aventure"));
-    saveAction = menu->addAction(tr("Sauvegarder l'aventure"), this, &gameBook::saveAdventure);
-    saveAction->setShortcut(QKeySequence::Save);
-    saveAction->setEnabled(false); // until the hero and a screen are there to save
+    // Disabled until the hero and a screen are there to save.
+    saveAction = ui->actionSauvegarder;
+    connect(saveAction, &QAction::triggered, this, &gameBook::saveAdventure);
 }
 
 gameBook::~gameBook()
