@@ -9,7 +9,6 @@
 #include "stat.h"
 #include "ui_gamebook.h"
 
-#include <QDomDocument>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QSpinBox>
@@ -46,20 +45,17 @@ void gameBook::loadGameBook()
 {
     if (gameFile.fileName().isEmpty())
         QMessageBox::warning(this, tr("Erreur fichier"), tr("Le fichier n'est pas renseigné"));
-    QDomDocument document(QStringLiteral("monsterQDomDocument"));
     if (!BookParser::openBook(&gameFile)) {
         QMessageBox::critical(this, tr("Erreur ouverture fichier-jeu"), tr("Le fichier-jeu n'a pas pu être ouvert."));
         return;
     }
-    if (!BookParser::readDocument(&gameFile, &document)) {
+    QMap<QString, Paragraph> paragraphs;
+    if (!BookParser::readBook(&gameFile, &paragraphs)) {
         gameFile.close();
         QMessageBox::critical(this, tr("Erreur ouverture document XML"),
                               tr("Le document XML n'a pas pu être attribué à l'objet QDomDocument."));
     }
     gameFile.close();
-    rootElement = document.documentElement();
-    QMap<QString, Paragraph> paragraphs;
-    BookParser::parseParagraphs(rootElement, &paragraphs);
     game->setParagraphs(paragraphs);
     showParagraph(QStringLiteral("000"));
 }

@@ -4,7 +4,6 @@
 #include "paragraph.h"
 #include "playareacontent.h"
 
-#include <QDomElement>
 #include <QFile>
 #include <QList>
 #include <QMainWindow>
@@ -68,7 +67,6 @@ private:
     std::unique_ptr<DialogInput> input;
     QPointer<QTextEdit> textView;
     QList<QWidget *> paragraphWidgets;
-    QDomElement rootElement;
     Attack *attackDialog = nullptr;
     PlayAreaKeys *keys;
 };
