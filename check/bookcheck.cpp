@@ -83,11 +83,11 @@ void BookCheck::check()
     addFindings(ContentCheck(*m_graph, m_locations, scan.rootLine()).findings());
 }
 
-void BookCheck::play(int adventures, quint32 seed)
+void BookCheck::play(int adventures, quint32 seed, int threads)
 {
     if (!m_graph)
         return;
-    m_playReport = RandomPlayer(*m_graph, seed).play(adventures);
+    m_playReport = RandomPlayer(*m_graph, seed).play(adventures, threads);
     const PlayReport &report = *m_playReport;
     QList<Finding> found;
     if (report.adventures < adventures)
