@@ -17,68 +17,62 @@
 
 namespace {
 
-QString quoted(const QString &text)
+// A description already made, of a record or a map, taken as it is.
+struct Described {
+    QString text;
+};
+
+QString field(const QString &text)
 {
     return text.isNull() ? QStringLiteral("null") : QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-template <typename Record, typename Describe> QString describeMap(const QMap<QString, Record> &map, Describe describe)
+QString field(int number)
+{
+    return QString::number(number);
+}
+
+QString field(const Described &described)
+{
+    return described.text;
+}
+
+template <typename... Values> Described fields(const Values &...values)
+{
+    return Described { QStringList { field(values)... }.join(QLatin1Char(' ')) };
+}
+
+template <typename Record, typename Describe> Described describeMap(const QMap<QString, Record> &map, Describe describe)
 {
     QStringList entries;
     for (auto entry = map.cbegin(); entry != map.cend(); ++entry)
-        entries.append(quoted(entry.key()) + QLatin1Char(':') + describe(entry.value()));
-    return QLatin1Char('{') + entries.join(QLatin1Char(',')) + QLatin1Char('}');
-}
-
-QString describeObject(const GameObject &object)
-{
-    return QStringList { quoted(object.name),
-                         QString::number(object.type),
-                         QString::number(object.exchange),
-                         QString::number(object.throwAway),
-                         QString::number(object.bonusHabilete),
-                         QString::number(object.bonusEndurance),
-                         QString::number(object.bonusChance),
-                         QString::number(object.gold),
-                         QString::number(object.food),
-                         quoted(object.other) }
-        .join(QLatin1Char(' '));
+        entries.append(field(entry.key()) + QLatin1Char(':') + describe(entry.value()).text);
+    return Described { QLatin1Char('{') + entries.join(QLatin1Char(',')) + QLatin1Char('}') };
 }
 
 // Every field of every paragraph, in a text that differs whenever the paragraphs do.
 QString describe(const QMap<QString, Paragraph> &paragraphs)
 {
-    return describeMap(paragraphs, [](const Paragraph &paragraph) {
-        const LuckTest &luck = paragraph.luck;
-        return QStringList {
-            quoted(paragraph.text),
-            quoted(paragraph.type),
-            QString::number(paragraph.bonusActive),
-            QString::number(paragraph.bonusHabilete),
-            QString::number(paragraph.bonusEndurance),
-            QString::number(paragraph.bonusChance),
-            QString::number(paragraph.fleeActive),
-            QString::number(paragraph.fleePenalty),
-            QString::number(paragraph.fleeRound),
-            quoted(paragraph.fleeRef),
-            quoted(paragraph.monsterType),
-            describeMap(paragraph.monsters,
-                        [](const Monster &monster) {
-                            return quoted(monster.name) + QLatin1Char(' ') + QString::number(monster.habilete) +
-                                QLatin1Char(' ') + QString::number(monster.endurance) + QLatin1Char(' ') +
-                                quoted(monster.value);
-                        }),
-            QString::number(luck.active),
-            quoted(luck.lucky.target),
-            quoted(luck.lucky.text),
-            quoted(luck.unlucky.target),
-            quoted(luck.unlucky.text),
-            describeMap(paragraph.objects, describeObject),
-            describeMap(
-                paragraph.choices,
-                [](const Choice &choice) { return quoted(choice.target) + QLatin1Char(' ') + quoted(choice.text); })
-        }.join(QLatin1Char(' '));
-    });
+    return describeMap(
+               paragraphs,
+               [](const Paragraph &paragraph) {
+                   const LuckTest &luck = paragraph.luck;
+                   const auto monster = [](const Monster &monster) {
+                       return fields(monster.name, monster.habilete, monster.endurance, monster.value);
+                   };
+                   const auto object = [](const GameObject &object) {
+                       return fields(object.name, object.type, object.exchange, object.throwAway, object.bonusHabilete,
+                                     object.bonusEndurance, object.bonusChance, object.gold, object.food, object.other);
+                   };
+                   const auto choice = [](const Choice &choice) { return fields(choice.target, choice.text); };
+                   return fields(paragraph.text, paragraph.type, paragraph.bonusActive, paragraph.bonusHabilete,
+                                 paragraph.bonusEndurance, paragraph.bonusChance, paragraph.fleeActive,
+                                 paragraph.fleePenalty, paragraph.fleeRound, paragraph.fleeRef, paragraph.monsterType,
+                                 describeMap(paragraph.monsters, monster), luck.active, luck.lucky.target,
+                                 luck.lucky.text, luck.unlucky.target, luck.unlucky.text,
+                                 describeMap(paragraph.objects, object), describeMap(paragraph.choices, choice));
+               })
+        .text;
 }
 
 struct Reading {
