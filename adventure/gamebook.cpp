@@ -14,7 +14,6 @@
 #include "zoomkeys.h"
 
 #include <QApplication>
-#include <QDomDocument>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QSpinBox>
@@ -68,22 +67,19 @@ bool gameBook::readBook()
 {
     if (gameFile.fileName().isEmpty())
         QMessageBox::warning(this, tr("Erreur fichier"), tr("Le fichier n'est pas renseigné"));
-    QDomDocument document(QStringLiteral("monsterQDomDocument"));
     // Read through a file of its own, which keeps gameFile's name for the pictures and saves.
     QFile book(gameFile.fileName());
     if (!BookParser::openBook(&book)) {
         QMessageBox::critical(this, tr("Erreur ouverture fichier-jeu"), tr("Le fichier-jeu n'a pas pu être ouvert."));
         return false;
     }
-    if (!BookParser::readDocument(&book, &document)) {
+    QMap<QString, Paragraph> paragraphs;
+    if (!BookParser::readBook(&book, &paragraphs)) {
         book.close();
         QMessageBox::critical(this, tr("Erreur ouverture document XML"),
                               tr("Le document XML n'a pas pu être attribué à l'objet QDomDocument."));
     }
     book.close();
-    rootElement = document.documentElement();
-    QMap<QString, Paragraph> paragraphs;
-    BookParser::parseParagraphs(rootElement, &paragraphs);
     game->setParagraphs(paragraphs);
     return true;
 }

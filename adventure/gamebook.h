@@ -4,7 +4,6 @@
 #include "paragraph.h"
 #include "playareacontent.h"
 
-#include <QDomElement>
 #include <QFile>
 #include <QList>
 #include <QMainWindow>
@@ -77,7 +76,6 @@ private:
     // The buttons of the screen on show, in the order of its actions.
     QList<GameButton *> actionButtons;
     int shownScreen = 0;
-    QDomElement rootElement;
     PlayAreaKeys *keys;
     QAction *saveAction;
 };

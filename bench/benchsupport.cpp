@@ -72,14 +72,19 @@ Measure::Measure()
     clock.start();
 }
 
+qint64 Measure::peakBytes() const
+{
+    // The kernel may note the peak a few pages late: it is never below the start.
+    return qMax<qint64>(peakResidentBytes() - startResident, 0);
+}
+
 QString Measure::summary() const
 {
     const qint64 elapsed = clock.elapsed();
     const qint64 kept = residentBytes() - startResident;
-    // The kernel may note the peak a few pages late: it is never below the start.
     return QStringLiteral("%1 ms, peak RSS +%2, kept %3%4")
         .arg(elapsed)
-        .arg(sizeText(qMax<qint64>(peakResidentBytes() - startResident, 0)))
+        .arg(sizeText(peakBytes()))
         .arg(QLatin1Char(kept < 0 ? '-' : '+'))
         .arg(sizeText(qAbs(kept)));
 }

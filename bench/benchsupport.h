@@ -19,6 +19,8 @@ class Measure {
 public:
     Measure();
     qint64 milliseconds() const { return clock.elapsed(); }
+    // How far the resident memory rose above the start at its peak.
+    qint64 peakBytes() const;
     // "1830 ms, peak RSS +1.2 GB, kept +300 MB".
     QString summary() const;
 

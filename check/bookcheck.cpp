@@ -7,7 +7,6 @@
 #include "randomplayer.h"
 #include "sourcescan.h"
 
-#include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
 
@@ -59,8 +58,8 @@ void BookCheck::check()
         return;
     }
     const SourceScan scan(&file);
-    QDomDocument document;
-    if (!file.reset() || !BookParser::readDocument(&file, &document)) {
+    QMap<QString, Paragraph> paragraphs;
+    if (!file.reset() || !BookParser::readBook(&file, &paragraphs)) {
         const Finding refusal = scan.refusal().value_or(
             Finding { Finding::Severity::Error, 0, 0,
                       tr("the player refuses this book: it is not well-formed XML or, its entities expanded, "
@@ -76,9 +75,6 @@ void BookCheck::check()
                                    .arg(disagreement.message);
         addFindings({ disagreement });
     }
-    QMap<QString, Paragraph> paragraphs;
-    BookParser::parseParagraphs(document.documentElement(), &paragraphs);
-    document.clear();
     m_locations = scan.paragraphs();
     m_rootTitle = scan.rootTitle();
     m_graph = std::make_unique<BookGraph>(paragraphs);
@@ -87,11 +83,11 @@ void BookCheck::check()
     addFindings(ContentCheck(*m_graph, m_locations, scan.rootLine()).findings());
 }
 
-void BookCheck::play(int adventures, quint32 seed)
+void BookCheck::play(int adventures, quint32 seed, int threads)
 {
     if (!m_graph)
         return;
-    m_playReport = RandomPlayer(*m_graph, seed).play(adventures);
+    m_playReport = RandomPlayer(*m_graph, seed).play(adventures, threads);
     const PlayReport &report = *m_playReport;
     QList<Finding> found;
     if (report.adventures < adventures)

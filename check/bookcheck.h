@@ -31,8 +31,9 @@ public:
     const QList<Finding> &findings() const;
     int count(Finding::Severity severity) const;
 
-    // Plays random adventures and adds what they show to the findings.
-    void play(int adventures, quint32 seed);
+    // Plays random adventures on `threads` threads (0: one per processor) and adds what they
+    // show to the findings, which do not depend on the number of threads.
+    void play(int adventures, quint32 seed, int threads = 0);
     const std::optional<PlayReport> &playReport() const;
 
 private:

@@ -5,6 +5,8 @@
 #include <QSet>
 #include <QString>
 
+#include <utility>
+
 // How a run of random adventures in one book went. Counts are of adventures.
 struct PlayReport {
     int adventures = 0;
@@ -17,6 +19,19 @@ struct PlayReport {
     QMap<QString, int> missing;
     QMap<QString, int> endless;
     QSet<QString> visited; // every id shown, those the book lacks included
+
+    // Adds the adventures of `other`, whatever its seed.
+    void add(const PlayReport &other)
+    {
+        adventures += other.adventures;
+        for (auto counts : { std::make_pair(&endings, &other.endings), std::make_pair(&stuck, &other.stuck),
+                             std::make_pair(&missing, &other.missing), std::make_pair(&endless, &other.endless) }) {
+            for (auto count = counts.second->cbegin(); count != counts.second->cend(); ++count)
+                (*counts.first)[count.key()] += count.value();
+        }
+        defeats += other.defeats;
+        visited.unite(other.visited);
+    }
 };
 
 #endif // PLAYREPORT_H

@@ -2,13 +2,27 @@
 
 #include "adventure.h"
 #include "bookgraph.h"
+#include "orderedwork.h"
+
+#include <QThread>
 
 #include <algorithm>
+#include <random>
 
 namespace {
 
 // The reader's answers come from a stream of their own, apart from the dice.
 constexpr quint32 readerSeedOffset = 0x9e3779b9u;
+
+// The seed of one adventure of a run. The standard fixes what a seed sequence generates,
+// so the adventures are the same with every compiler.
+quint32 adventureSeed(quint32 runSeed, int number)
+{
+    std::seed_seq sequence { runSeed, quint32(number) };
+    quint32 seed = 0;
+    sequence.generate(&seed, &seed + 1);
+    return seed;
+}
 
 } // namespace
 
@@ -23,13 +37,31 @@ RandomPlayer::RandomPlayer(const BookGraph &graph, quint32 seed)
 {
 }
 
-PlayReport RandomPlayer::play(int adventures)
+PlayReport RandomPlayer::play(int adventures, int threads)
 {
     PlayReport report;
     report.seed = m_seed;
-    while (report.adventures < adventures && playOne(&report))
-        ++report.adventures;
+    qint64 workLeft = m_workLeft;
+    OrderedWork<Played>::run(
+        adventures, threads > 0 ? threads : QThread::idealThreadCount(),
+        [this](int number) { return playAdventure(number); },
+        [&](Played &played) {
+            workLeft -= played.work;
+            if (played.report.adventures == 0 || workLeft < 0)
+                return false;
+            report.add(played.report);
+            return true;
+        });
     return report;
+}
+
+RandomPlayer::Played RandomPlayer::playAdventure(int number) const
+{
+    RandomPlayer player(m_graph, adventureSeed(m_seed, number));
+    Played played;
+    played.report.adventures = player.playOne(&played.report) ? 1 : 0;
+    played.work = m_workLeft - player.m_workLeft;
+    return played;
 }
 
 bool RandomPlayer::playOne(PlayReport *report)

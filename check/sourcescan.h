@@ -16,7 +16,7 @@
 
 class QIODevice;
 
-// One streaming pass over a book file. The loader's DOM keeps no line numbers, so this
+// One streaming pass over a book file. The loader keeps no line numbers, so this
 // pass finds where each paragraph and each of its parts is written. On the way it judges
 // what only the file's text shows and the loader drops silently: names it does not read,
 // numbers and flags it reads as 0 or off, and paragraphs written twice. It stops where

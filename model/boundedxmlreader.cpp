@@ -2,19 +2,22 @@
 
 #include "watchedinputsource.h"
 
-#include <QDomDocument>
-
 QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED
 
-bool BoundedXmlReader::readDocument(QIODevice *device, QDomDocument *document, const XmlLimits &limits,
-                                    bool *overLimits)
+bool BoundedXmlReader::read(QIODevice *device, QXmlDefaultHandler *handler, const XmlLimits &limits, bool *overLimits)
 {
     WatchedInputSource source(device);
     BoundedXmlReader reader(limits, &source);
-    const bool parsed = document->setContent(&source, &reader);
+    // The handlers QDomDocument::setContent gives its parser, all one object.
+    reader.setContentHandler(handler);
+    reader.setErrorHandler(handler);
+    reader.setLexicalHandler(handler);
+    reader.setDeclHandler(handler);
+    reader.setDTDHandler(handler);
+    const bool parsed = reader.parse(&source);
     if (overLimits)
-        *overLimits = reader.counter.overLimits();
+        *overLimits = reader.overLimits();
     return parsed;
 }
 
@@ -22,7 +25,7 @@ BoundedXmlReader::BoundedXmlReader(const XmlLimits &limits, WatchedInputSource *
     : counter(limits, source)
 {
     // The features QDomDocument sets on its own parser when it processes no namespaces;
-    // any other choice gives another document.
+    // any other choice reads another document.
     setFeature(QStringLiteral("http://xml.org/sax/features/namespaces"), false);
     setFeature(QStringLiteral("http://xml.org/sax/features/namespace-prefixes"), true);
     setFeature(QStringLiteral("http://trolltech.com/xml/features/report-whitespace-only-CharData"), false);
@@ -30,6 +33,11 @@ BoundedXmlReader::BoundedXmlReader(const XmlLimits &limits, WatchedInputSource *
     QXmlSimpleReader::setLexicalHandler(&counter);
     QXmlSimpleReader::setDeclHandler(&counter);
     QXmlSimpleReader::setDTDHandler(&counter);
+}
+
+bool BoundedXmlReader::overLimits() const
+{
+    return counter.overLimits();
 }
 
 void BoundedXmlReader::setContentHandler(QXmlContentHandler *handler)

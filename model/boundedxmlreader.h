@@ -6,26 +6,31 @@
 
 #include <QXmlSimpleReader>
 
-class QDomDocument;
 class QIODevice;
+class WatchedInputSource;
 
 QT_WARNING_PUSH
-QT_WARNING_DISABLE_DEPRECATED // QDomDocument of Qt 5 parses with these SAX classes
+QT_WARNING_DISABLE_DEPRECATED // the parser of Qt 5 reads through these SAX classes
 
 // The parser that QDomDocument::setContent(QIODevice *) builds for itself, with the same
-// features, but whose events reach the document's builder through a CountingXmlHandler.
-// It yields the very document the plain call yields, or a failed parse as soon as the
-// document would go past the limits: one pass over the file, with what entities expand to
-// counted as it comes, so that the parser's recursion never goes deeper than the limit.
+// features, so that it accepts and refuses the very files QtXml's DOM does; its events
+// reach the handlers given to it through a CountingXmlHandler, and the parse fails as soon
+// as the document would go past the limits: one pass over the file, with what entities
+// expand to counted as it comes, so that the parser's recursion never goes deeper than the
+// limit.
 class BoundedXmlReader : public QXmlSimpleReader {
 public:
-    // Parses the device from where it stands into `document`, as setContent(device) does.
-    // False when the parse fails or would go past `limits` (then `overLimits` is set); the
-    // document is then incomplete.
-    static bool readDocument(QIODevice *device, QDomDocument *document, const XmlLimits &limits,
-                             bool *overLimits = nullptr);
+    // Parses the device from where it stands, every event going to `handler` as the DOM's
+    // builder takes them. False when the parse fails or would go past `limits` (then
+    // `overLimits` is set).
+    static bool read(QIODevice *device, QXmlDefaultHandler *handler, const XmlLimits &limits,
+                     bool *overLimits = nullptr);
 
+    // `source` is the source the parse reads.
     BoundedXmlReader(const XmlLimits &limits, WatchedInputSource *source);
+
+    // True when the last parse stopped at a limit.
+    bool overLimits() const;
 
     void setContentHandler(QXmlContentHandler *handler) override;
     void setLexicalHandler(QXmlLexicalHandler *handler) override;

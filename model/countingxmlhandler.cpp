@@ -8,7 +8,6 @@ QT_WARNING_DISABLE_DEPRECATED
 CountingXmlHandler::CountingXmlHandler(const XmlLimits &limits, WatchedInputSource *source)
     : limits(limits)
     , source(source)
-    , skippedEntities(source)
 {
 }
 
@@ -45,16 +44,10 @@ bool CountingXmlHandler::admit(qint64 nodes, qint64 characters)
     return !exceeded;
 }
 
-bool CountingXmlHandler::settle(bool elementStarts)
-{
-    return skippedEntities.release(elementStarts, content);
-}
-
 void CountingXmlHandler::setDocumentLocator(QXmlLocator *locator)
 {
-    skippedEntities.setLocator(locator);
     if (content)
-        content->setDocumentLocator(&skippedEntities);
+        content->setDocumentLocator(locator);
 }
 
 bool CountingXmlHandler::startDocument()
@@ -64,23 +57,22 @@ bool CountingXmlHandler::startDocument()
     nodeCount = 0;
     characterCount = 0;
     exceeded = false;
-    skippedEntities.clear();
     return !content || content->startDocument();
 }
 
 bool CountingXmlHandler::endDocument()
 {
-    return settle() && (!content || content->endDocument());
+    return !content || content->endDocument();
 }
 
 bool CountingXmlHandler::startPrefixMapping(const QString &prefix, const QString &uri)
 {
-    return settle() && (!content || content->startPrefixMapping(prefix, uri));
+    return !content || content->startPrefixMapping(prefix, uri);
 }
 
 bool CountingXmlHandler::endPrefixMapping(const QString &prefix)
 {
-    return settle() && (!content || content->endPrefixMapping(prefix));
+    return !content || content->endPrefixMapping(prefix);
 }
 
 bool CountingXmlHandler::startElement(const QString &namespaceUri, const QString &localName,
@@ -92,7 +84,7 @@ bool CountingXmlHandler::startElement(const QString &namespaceUri, const QString
     qint64 characters = qualifiedName.size();
     for (int index = 0; index < attributes.length(); ++index)
         characters += attributes.qName(index).size() + attributes.value(index).size();
-    return admit(1 + attributes.length(), characters) && settle(true) &&
+    return admit(1 + attributes.length(), characters) &&
         (!content || content->startElement(namespaceUri, localName, qualifiedName, attributes));
 }
 
@@ -101,101 +93,95 @@ bool CountingXmlHandler::endElement(const QString &namespaceUri, const QString &
     --depth;
     if (!childCounts.isEmpty())
         childCounts.removeLast();
-    return settle() && (!content || content->endElement(namespaceUri, localName, qualifiedName));
+    return !content || content->endElement(namespaceUri, localName, qualifiedName);
 }
 
 bool CountingXmlHandler::characters(const QString &text)
 {
-    return admit(1, text.size()) && settle() && (!content || content->characters(text));
+    return admit(1, text.size()) && (!content || content->characters(text));
 }
 
 bool CountingXmlHandler::ignorableWhitespace(const QString &text)
 {
-    return settle() && (!content || content->ignorableWhitespace(text));
+    return !content || content->ignorableWhitespace(text);
 }
 
 bool CountingXmlHandler::processingInstruction(const QString &target, const QString &data)
 {
-    return admit(1, target.size() + data.size()) && settle() &&
-        (!content || content->processingInstruction(target, data));
+    return admit(1, target.size() + data.size()) && (!content || content->processingInstruction(target, data));
 }
 
 bool CountingXmlHandler::skippedEntity(const QString &name)
 {
-    if (!admit(1, name.size()))
-        return false;
-    // Outside the document element (the XML declaration, the document type, the document
-    // element's own attributes) the reference is not in content: the DOM keeps none there.
-    return depth == 0 || skippedEntities.hold(name, content);
+    return admit(1, name.size()) && (!content || content->skippedEntity(name));
 }
 
 bool CountingXmlHandler::startDTD(const QString &name, const QString &publicId, const QString &systemId)
 {
     if (source)
         source->limitNesting(limits.depth);
-    return settle() && (!lexical || lexical->startDTD(name, publicId, systemId));
+    return !lexical || lexical->startDTD(name, publicId, systemId);
 }
 
 bool CountingXmlHandler::endDTD()
 {
     if (source)
         source->limitNesting(-1);
-    return settle() && (!lexical || lexical->endDTD());
+    return !lexical || lexical->endDTD();
 }
 
 bool CountingXmlHandler::startEntity(const QString &name)
 {
-    return settle() && (!lexical || lexical->startEntity(name));
+    return !lexical || lexical->startEntity(name);
 }
 
 bool CountingXmlHandler::endEntity(const QString &name)
 {
-    return settle() && (!lexical || lexical->endEntity(name));
+    return !lexical || lexical->endEntity(name);
 }
 
 bool CountingXmlHandler::startCDATA()
 {
-    return settle() && (!lexical || lexical->startCDATA());
+    return !lexical || lexical->startCDATA();
 }
 
 bool CountingXmlHandler::endCDATA()
 {
-    return settle() && (!lexical || lexical->endCDATA());
+    return !lexical || lexical->endCDATA();
 }
 
 bool CountingXmlHandler::comment(const QString &text)
 {
-    return admit(1, text.size()) && settle() && (!lexical || lexical->comment(text));
+    return admit(1, text.size()) && (!lexical || lexical->comment(text));
 }
 
 bool CountingXmlHandler::attributeDecl(const QString &elementName, const QString &attributeName, const QString &type,
                                        const QString &valueDefault, const QString &value)
 {
-    return settle() &&
-        (!declarations || declarations->attributeDecl(elementName, attributeName, type, valueDefault, value));
+    return !declarations || declarations->attributeDecl(elementName, attributeName, type, valueDefault, value);
 }
 
 bool CountingXmlHandler::internalEntityDecl(const QString &name, const QString &value)
 {
-    return settle() && (!declarations || declarations->internalEntityDecl(name, value));
+    return !declarations || declarations->internalEntityDecl(name, value);
 }
 
 bool CountingXmlHandler::externalEntityDecl(const QString &name, const QString &publicId, const QString &systemId)
 {
-    return admit(1, name.size() + publicId.size() + systemId.size()) && settle() &&
+    return admit(1, name.size() + publicId.size() + systemId.size()) &&
         (!declarations || declarations->externalEntityDecl(name, publicId, systemId));
 }
 
 bool CountingXmlHandler::notationDecl(const QString &name, const QString &publicId, const QString &systemId)
 {
-    return admit(1, name.size() + publicId.size() + systemId.size()) && settle() &&
+    return admit(1, name.size() + publicId.size() + systemId.size()) &&
         (!dtd || dtd->notationDecl(name, publicId, systemId));
 }
 
 bool CountingXmlHandler::unparsedEntityDecl(const QString &name, const QString &publicId, const QString &systemId,
                                             const QString &notationName)
 {
-    return admit(1, name.size() + publicId.size() + systemId.size() + notationName.size()) && settle() &&
+    return admit(1, name.size() + publicId.size() + systemId.size() + notationName.size()) &&
         (!dtd || dtd->unparsedEntityDecl(name, publicId, systemId, notationName));
 }
 

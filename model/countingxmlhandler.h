@@ -1,7 +1,6 @@
 #ifndef COUNTINGXMLHANDLER_H
 #define COUNTINGXMLHANDLER_H
 
-#include "skippedentityqueue.h"
 #include "xmllimits.h"
 
 #include <QVector>
@@ -12,14 +11,13 @@ class WatchedInputSource;
 QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED // QDomDocument of Qt 5 parses with these SAX classes
 
-// Stands between the parser and the DOM's builder: passes every event on while counting
-// the depth, nodes and characters the builder makes of them, and refuses the first event
-// past a limit, which stops the parse before the builder sees it. References to undeclared
-// entities reach the builder only where its own parser would let them (SkippedEntityQueue).
+// Stands between the parser and the handler that reads the document: passes every event
+// on while counting the depth, nodes and characters they make, entities expanded, and
+// refuses the first event past a limit, which stops the parse before the handler sees it.
 class CountingXmlHandler : public QXmlDefaultHandler {
 public:
-    // `source` is what the parser reads, watched to place undeclared entities and to bound
-    // the nesting of the document type's declarations.
+    // `source` is what the parser reads, watched to bound the nesting of the document type's
+    // declarations.
     CountingXmlHandler(const XmlLimits &limits, WatchedInputSource *source);
 
     // The handlers that receive the events. A missing one lets its events pass unseen.
@@ -66,8 +64,6 @@ public:
 private:
     // Adds what an event makes; false when that takes the document past a limit.
     bool admit(qint64 nodes, qint64 characters);
-    // Passes on, before any other event, the held references that stood in content.
-    bool settle(bool elementStarts = false);
 
     XmlLimits limits;
     int depth = 0;
@@ -77,7 +73,6 @@ private:
     qint64 characterCount = 0;
     bool exceeded = false;
     WatchedInputSource *source;
-    SkippedEntityQueue skippedEntities;
     QXmlContentHandler *content = nullptr;
     QXmlLexicalHandler *lexical = nullptr;
     QXmlDeclHandler *declarations = nullptr;

@@ -8,20 +8,44 @@ WatchedInputSource::WatchedInputSource(QIODevice *device)
 {
 }
 
-QChar WatchedInputSource::next()
+// The plain source's fetchData() decodes each block into this call.
+void WatchedInputSource::setData(const QString &data)
 {
-    last = ended ? QChar(EndOfDocument) : QXmlInputSource::next();
-    ++readCount;
-    if (last.unicode() == '<')
-        lastOpening = readCount;
-    if (nestingLimit >= 0)
-        followNesting();
-    return last;
+    QXmlInputSource::setData(data);
+    block = data;
+    position = block.constData();
+    blockEnd = position + block.size();
+    endOfDataReported = false;
 }
 
-void WatchedInputSource::followNesting()
+QChar WatchedInputSource::next()
 {
-    switch (last.unicode()) {
+    if (ended)
+        return QChar(EndOfDocument);
+    if (position == blockEnd) {
+        if (!endOfDataReported) {
+            endOfDataReported = true;
+            return QChar(EndOfData);
+        }
+        fetchData();
+        return position == blockEnd ? QChar(EndOfDocument) : next();
+    }
+    QChar character = *position++;
+    if (character.unicode() == EndOfData)
+        character = QChar(EndOfDocument); // a character the parser would take for the end of a block
+    return nestingLimit < 0 ? character : followNesting(character);
+}
+
+void WatchedInputSource::reset()
+{
+    QXmlInputSource::reset();
+    position = block.constData();
+    endOfDataReported = false;
+}
+
+QChar WatchedInputSource::followNesting(QChar character)
+{
+    switch (character.unicode()) {
     case '<':
     case '>':
         nesting = 0;
@@ -33,8 +57,7 @@ void WatchedInputSource::followNesting()
         nesting = qMax(0, nesting - 1);
         break;
     }
-    if (ended)
-        last = QChar(EndOfDocument);
+    return ended ? QChar(EndOfDocument) : character;
 }
 
 void WatchedInputSource::limitNesting(int limit)
@@ -46,26 +69,6 @@ void WatchedInputSource::limitNesting(int limit)
 bool WatchedInputSource::nestedTooDeep() const
 {
     return ended;
-}
-
-void WatchedInputSource::mark()
-{
-    markCount = readCount;
-}
-
-bool WatchedInputSource::readSinceMark() const
-{
-    return readCount > markCount;
-}
-
-bool WatchedInputSource::markupOpenedSinceMark() const
-{
-    return lastOpening > markCount;
-}
-
-QChar WatchedInputSource::lastRead() const
-{
-    return last;
 }
 
 QT_WARNING_POP

@@ -3,8 +3,8 @@
 
 #include <QtGlobal>
 
-// How much of a document the DOM may be asked to build, counted on what the parser
-// reports, entities expanded.
+// How much of a document a parse may go through, counted on what the parser reports,
+// entities expanded.
 struct XmlLimits {
     // Elements open at once, and parentheses open in one declaration of the document type.
     int depth = 0;

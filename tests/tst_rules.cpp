@@ -2,7 +2,6 @@
 // follows a fight is played through the combat dialog in tst_combat.
 
 #include "adventure.h"
-#include "bookparser.h"
 #include "character.h"
 #include "opponent.h"
 #include "paragraphlayout.h"
@@ -11,7 +10,6 @@
 #include "stat.h"
 #include "testworkspace.h"
 
-#include <QDomDocument>
 #include <QtTest>
 
 #include <limits>
@@ -40,11 +38,7 @@ namespace {
 
 QMap<QString, Paragraph> parse(const QByteArray &paragraphs)
 {
-    QDomDocument document;
-    document.setContent(TestWorkspace::book(paragraphs));
-    QMap<QString, Paragraph> book;
-    BookParser::parseParagraphs(document.documentElement(), &book);
-    return book;
+    return TestWorkspace::load(TestWorkspace::book(paragraphs));
 }
 
 // An adventure on these paragraphs whose hero is rolled from the starting faces, then the

@@ -1,5 +1,8 @@
 #include "testworkspace.h"
 
+#include "bookparser.h"
+
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 
@@ -58,4 +61,14 @@ QByteArray TestWorkspace::book(const QByteArray &paragraphs, const QByteArray &t
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Livre Title=\"" + title + "\">\n" + paragraphs +
         "\n</Livre>\n";
+}
+
+QMap<QString, Paragraph> TestWorkspace::load(const QByteArray &content)
+{
+    QBuffer buffer;
+    buffer.setData(content);
+    buffer.open(QIODevice::ReadOnly | QIODevice::Text);
+    QMap<QString, Paragraph> paragraphs;
+    BookParser::readBook(&buffer, &paragraphs);
+    return paragraphs;
 }

@@ -1,7 +1,10 @@
 #ifndef TESTWORKSPACE_H
 #define TESTWORKSPACE_H
 
+#include "paragraph.h"
+
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -24,6 +27,8 @@ public:
     static QString repositoryFile(const QString &relativePath);
     // A well-formed book around `paragraphs` (Attr elements written by the test).
     static QByteArray book(const QByteArray &paragraphs, const QByteArray &title = "Livre d'essai");
+    // The paragraphs the player's loader reads of a book file's `content`.
+    static QMap<QString, Paragraph> load(const QByteArray &content);
 
 private:
     QTemporaryDir directory;
