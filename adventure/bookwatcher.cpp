@@ -1,6 +1,9 @@
 #include "bookwatcher.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -12,6 +15,7 @@ constexpr int settlingMilliseconds = 300;
 BookWatcher::BookWatcher(const QString &path, QObject *parent)
     : QObject(parent)
     , path(path)
+    , lastStamp(stamp())
 {
     watcher.addPath(QFileInfo(path).absolutePath());
     watcher.addPath(path);
@@ -19,7 +23,7 @@ BookWatcher::BookWatcher(const QString &path, QObject *parent)
     settling.setInterval(settlingMilliseconds);
     connect(&watcher, &QFileSystemWatcher::fileChanged, this, &BookWatcher::noteChange);
     connect(&watcher, &QFileSystemWatcher::directoryChanged, this, &BookWatcher::noteChange);
-    connect(&settling, &QTimer::timeout, this, &BookWatcher::changed);
+    connect(&settling, &QTimer::timeout, this, &BookWatcher::tellChange);
 }
 
 void BookWatcher::noteChange()
@@ -27,4 +31,25 @@ void BookWatcher::noteChange()
     if (!watcher.files().contains(path) && QFileInfo::exists(path))
         watcher.addPath(path);
     settling.start();
+}
+
+// Other files of the folder change too, and editors touch files without changing them.
+void BookWatcher::tellChange()
+{
+    const QByteArray current = stamp();
+    if (current == lastStamp)
+        return;
+    lastStamp = current;
+    Q_EMIT changed();
+}
+
+QByteArray BookWatcher::stamp() const
+{
+    struct stat status;
+    if (stat(QFile::encodeName(path).constData(), &status) != 0)
+        return QByteArray();
+    return QByteArray::number(qulonglong(status.st_ino)) + ' ' + QByteArray::number(qlonglong(status.st_size)) + ' ' +
+        QByteArray::number(qlonglong(status.st_mtim.tv_sec)) + '.' +
+        QByteArray::number(qlonglong(status.st_mtim.tv_nsec)) + ' ' +
+        QByteArray::number(qlonglong(status.st_ctim.tv_nsec));
 }

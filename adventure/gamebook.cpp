@@ -3,6 +3,7 @@
 #include "adventure.h"
 #include "attack.h"
 #include "bookparser.h"
+#include "bookwatcher.h"
 #include "dialoginput.h"
 #include "harringtonfont.h"
 #include "playareakeys.h"
@@ -19,6 +20,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QTimer>
 
 gameBook::gameBook(QWidget *parent)
     : QMainWindow(parent)
@@ -38,6 +40,10 @@ gameBook::gameBook(QWidget *parent)
     // Disabled until the hero and a screen are there to save.
     saveAction = ui->actionSauvegarder;
     connect(saveAction, &QAction::triggered, this, &gameBook::saveAdventure);
+    rereadLater = new QTimer(this);
+    rereadLater->setSingleShot(true);
+    rereadLater->setInterval(500);
+    connect(rereadLater, &QTimer::timeout, this, &gameBook::rereadBook);
 }
 
 gameBook::~gameBook()
@@ -81,7 +87,39 @@ bool gameBook::readBook()
     }
     book.close();
     game->setParagraphs(paragraphs);
+    if (!watcher) {
+        watcher = new BookWatcher(gameFile.fileName(), this);
+        connect(watcher, &BookWatcher::changed, this, &gameBook::rereadBook);
+    }
     return true;
+}
+
+void gameBook::rereadBook()
+{
+    // A dialog open means a rule is halfway through its paragraph.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal && modal != this) {
+        rereadLater->start();
+        return;
+    }
+    if (!game->hero())
+        return;
+    QFile book(gameFile.fileName());
+    QMap<QString, Paragraph> paragraphs;
+    BookParser::Failure failure;
+    if (!BookParser::openBook(&book)) {
+        statusBar()->showMessage(tr("Le livre ne peut plus être ouvert ; le dernier livre lu reste en jeu."));
+        return;
+    }
+    if (!BookParser::readBook(&book, &paragraphs, nullptr, &failure)) {
+        statusBar()->showMessage(tr("Le livre modifié ne peut pas être lu, ligne %1 : %2 ; le dernier livre lu "
+                                    "reste en jeu.")
+                                     .arg(failure.line)
+                                     .arg(failure.message));
+        return;
+    }
+    showScreen(game->reread(paragraphs));
+    statusBar()->showMessage(tr("Livre relu."), 5000);
 }
 
 void gameBook::rollStartingScores()

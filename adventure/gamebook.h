@@ -14,11 +14,13 @@
 
 class Adventure;
 class Attack;
+class BookWatcher;
 class DialogInput;
 class GameButton;
 class PlayAreaKeys;
 class QAction;
 class QTextEdit;
+class QTimer;
 class Ui_gameBook;
 
 // The adventure window: shows one adventure from its first paragraph to its end. The game
@@ -56,6 +58,9 @@ public Q_SLOTS:
 
 private Q_SLOTS:
     void clickedButton();
+    // Reads the book again after an edit and shows the paragraph on screen as it now is;
+    // a book that does not read leaves the last good one in play.
+    void rereadBook();
 
 private:
     // Reads the book into the game; false, after saying why, when it cannot be opened.
@@ -78,6 +83,9 @@ private:
     int shownScreen = 0;
     PlayAreaKeys *keys;
     QAction *saveAction;
+    BookWatcher *watcher = nullptr;
+    // Tries again once the dialog open at an edit has closed.
+    QTimer *rereadLater;
 };
 
 #endif // GAMEBOOK_H

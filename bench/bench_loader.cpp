@@ -73,7 +73,7 @@ void compareWithBareParse(const QString &label, const QString &path, int runs)
         }));
         gameBook *window = windowFor(path);
         keepLeast(&loaded, measureStep([&] { window->loadGameBook(); }));
-        paragraphCount = window->bookParagraphs().size();
+        paragraphCount = window->adventure().paragraphs().size();
         closeWindow(window);
     }
     report(QStringLiteral("%1, least of %2 runs, processor time and peak RSS: bare setContent %3 ms, +%4; "

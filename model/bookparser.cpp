@@ -16,12 +16,15 @@ bool BookParser::openBook(QFile *file)
     return RegularFile::open(file, maximumFileSize, QIODevice::ReadOnly | QIODevice::Text);
 }
 
-bool BookParser::readBook(QIODevice *file, QMap<QString, Paragraph> *paragraphs, bool *overLimits)
+bool BookParser::readBook(QIODevice *file, QMap<QString, Paragraph> *paragraphs, bool *overLimits, Failure *failure)
 {
     paragraphs->clear();
     ParagraphBuilder builder(paragraphs);
     const bool parsed = BoundedXmlReader::read(file, &builder, limits(), overLimits);
-    if (!parsed)
+    if (!parsed) {
         paragraphs->clear();
+        if (failure)
+            *failure = Failure { builder.failureMessage(), builder.failureLine() };
+    }
     return parsed;
 }

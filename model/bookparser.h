@@ -45,11 +45,18 @@ public:
     // pipe that would block, a device), judged on the file opened, and what is too large
     // to parse.
     static bool openBook(QFile *file);
+    // Why and where a parse failed, as the parser tells it.
+    struct Failure {
+        QString message;
+        int line = 0;
+    };
+
     // Reads the paragraphs of the open file into `paragraphs`, which it replaces. False when
     // the file is not well-formed XML, or when, entities expanded, it is nested too deep or
     // holds too many nodes or characters (then `overLimits` is set); `paragraphs` is then
-    // empty.
-    static bool readBook(QIODevice *file, QMap<QString, Paragraph> *paragraphs, bool *overLimits = nullptr);
+    // empty, and `failure` says why.
+    static bool readBook(QIODevice *file, QMap<QString, Paragraph> *paragraphs, bool *overLimits = nullptr,
+                         Failure *failure = nullptr);
 };
 
 #endif // BOOKPARSER_H

@@ -275,4 +275,21 @@ QString ParagraphBuilder::takeText()
     return taken;
 }
 
+bool ParagraphBuilder::fatalError(const QXmlParseException &exception)
+{
+    lastFailureMessage = exception.message();
+    lastFailureLine = exception.lineNumber();
+    return false;
+}
+
+const QString &ParagraphBuilder::failureMessage() const
+{
+    return lastFailureMessage;
+}
+
+int ParagraphBuilder::failureLine() const
+{
+    return lastFailureLine;
+}
+
 QT_WARNING_POP

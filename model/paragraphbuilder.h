@@ -37,6 +37,11 @@ public:
     bool endCDATA() override;
     bool startEntity(const QString &name) override;
     bool endEntity(const QString &name) override;
+    bool fatalError(const QXmlParseException &exception) override;
+
+    // Why and where the parse failed, when it did.
+    const QString &failureMessage() const;
+    int failureLine() const;
 
 private:
     // What an open element is to the book, by its tag name and its parent's role.
@@ -75,6 +80,8 @@ private:
     QString takeText();
 
     QMap<QString, Paragraph> *paragraphs;
+    QString lastFailureMessage;
+    int lastFailureLine = 0;
     // The roles of the open elements, outermost first.
     QVector<Role> roles;
     bool bookFound = false;

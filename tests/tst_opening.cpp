@@ -16,6 +16,9 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QStandardPaths>
+#include <QStatusBar>
+
+#include <cstdio>
 
 #include <sys/stat.h>
 
@@ -149,6 +152,27 @@ private Q_SLOTS:
         QApplication::sendEvent(&selection, &drop);
         QTRY_VERIFY_WITH_TIMEOUT(answers.allAnswered(), 20000);
         QTRY_COMPARE(AdventureDriver::shownText(shownAdventure()), QStringLiteral("Le début."));
+    }
+
+    void rereadsTheBookAfterAnEdit()
+    {
+        const QString path = workspace->writeParagraphs(twoParagraphs);
+        gameBook *window = AdventureDriver::start(path);
+        QVERIFY(AdventureDriver::press(window, QStringLiteral("Plus loin")));
+        const QString visits = window->adventure().visitedParagraphs();
+        // Written in place, then as a new file renamed over the old one, then half-written.
+        workspace->writeParagraphs(QByteArray(twoParagraphs).replace("Plus loin.", "Encore plus loin."));
+        QTRY_COMPARE_WITH_TIMEOUT(AdventureDriver::shownText(window), QStringLiteral("Encore plus loin."), 5000);
+        const QString renamed =
+            workspace->writeBook(QStringLiteral("nouveau.tmp"),
+                                 TestWorkspace::book(QByteArray(twoParagraphs).replace("<Type>X", "<Type>E,X")));
+        QCOMPARE(::rename(QFile::encodeName(renamed).constData(), QFile::encodeName(path).constData()), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(AdventureDriver::captions(window), (QStringList { "Prendre un repas ?", "Terminer" }),
+                                  5000);
+        workspace->writeBook(QStringLiteral("livre.xml"), "<Livre Title=\"x\">\n<Attr id=\"042\">\n<Text>");
+        QTRY_VERIFY_WITH_TIMEOUT(window->statusBar()->currentMessage().contains(QStringLiteral("ligne 3")), 5000);
+        QCOMPARE(AdventureDriver::captions(window), (QStringList { "Prendre un repas ?", "Terminer" }));
+        QCOMPARE(window->adventure().visitedParagraphs(), visits);
     }
 
     void refusesWhatIsNoBookAtOnce_data()
