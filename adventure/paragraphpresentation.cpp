@@ -60,8 +60,11 @@ void gameBook::showContent(const PlayAreaContent &content)
     const int textSpan = content.textSpan > 0 ? qMin(content.textSpan, columnsInUse) : columnsInUse;
     ui->grid_Game->addWidget(textView, 0, 0, 1, textSpan);
     paragraphWidgets.append(textView);
-    for (int column = 0; column < ui->grid_Game->columnCount(); ++column)
-        ui->grid_Game->setColumnStretch(column, column < columnsInUse ? 1 : 0);
+    for (int column = 0; column < ui->grid_Game->columnCount(); ++column) {
+        const int stretch = column < columnsInUse ? 1 : 0;
+        if (ui->grid_Game->columnStretch(column) != stretch)
+            ui->grid_Game->setColumnStretch(column, stretch);
+    }
     for (const PlayAction &action : content.actions)
         placeButton(action);
     ui->playArea->verticalScrollBar()->setValue(0);
