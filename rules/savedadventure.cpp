@@ -25,7 +25,8 @@ const char *const kindNames[] = { "meal", "luck", "attack", "flee", "choice", "e
 
 template <typename Enum, int count> QString nameOf(Enum value, const char *const (&names)[count])
 {
-    return QLatin1String(names[int(value)]);
+    const int index = int(value);
+    return index >= 0 && index < count ? QLatin1String(names[index]) : QString();
 }
 
 QJsonArray strings(const QStringList &list)
