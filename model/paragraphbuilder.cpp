@@ -5,9 +5,9 @@ QT_WARNING_DISABLE_DEPRECATED
 
 namespace {
 
-// The characters of `value` in a string of their own size. The parser hands out strings that
-// share its buffers, as large as the longest text read so far: kept as they are, a short id
-// would hold a page of room.
+// The characters of `value` in a string of their own size. The parser hands out strings
+// with room to spare, as much as its longest text so far needed: kept as they are, the ids
+// and targets of a book took as much memory as its texts.
 QString ownCopy(const QString &value)
 {
     return value.capacity() > value.size() ? QString(value.constData(), value.size()) : value;
@@ -50,6 +50,7 @@ bool ParagraphBuilder::startDocument()
     roles.clear();
     bookFound = false;
     gathering = false;
+    text.resize(0);
     inCdata = false;
     entityName.clear();
     return true;
