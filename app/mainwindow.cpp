@@ -141,8 +141,12 @@ void MainWindow::updateView(int row)
 
 void MainWindow::scanBooks()
 {
-    scanFolder(QDir::currentPath() + QStringLiteral("/Add-on"));
-    scanFolder(dataFolder() + QStringLiteral("/Add-on"));
+    const QString bundled = QDir::currentPath() + QStringLiteral("/Add-on");
+    const QString own = dataFolder() + QStringLiteral("/Add-on");
+    scanFolder(bundled);
+    // Installed for the reader alone, the player runs in its data folder: the two are one.
+    if (QFileInfo(own).canonicalFilePath() != QFileInfo(bundled).canonicalFilePath())
+        scanFolder(own);
 }
 
 void MainWindow::scanFolder(const QString &folder)
