@@ -18,21 +18,10 @@ const char *const scoreBoxes[] = { "sb_maxHabilete", "sb_maxEndurance", "sb_maxC
 
 } // namespace
 
-class AdventureSheetTest : public QObject {
+class AdventureSheetTest : public WorkspaceTest {
     Q_OBJECT
 
-public:
-    explicit AdventureSheetTest(TestWorkspace *workspace)
-        : workspace(workspace)
-    {
-    }
-
-private:
-    TestWorkspace *workspace;
-
 private Q_SLOTS:
-    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
-
     void startsEmpty()
     {
         gameBook window;
@@ -64,7 +53,7 @@ private Q_SLOTS:
     void refreshesOnlyTheCurrentScores()
     {
         // Start with 5 gold and 3 provisions, then push every current score down a known step.
-        const QString path = workspace->writeParagraphs(R"(
+        const QString path = workspace.writeParagraphs(R"(
             <Attr id="000"><Type>O,B</Type>
               <Objects><O><Gold Value="5"/><Food Value="3"/></O></Objects>
               <Bonus Habilete="-1" Endurance="-2" Chance="-3"/></Attr>)");

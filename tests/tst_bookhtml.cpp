@@ -107,22 +107,13 @@ QStringList seenAfterPressing(gameBook *window, const QString &caption)
 
 } // namespace
 
-class BookHtmlTest : public QObject {
+class BookHtmlTest : public WorkspaceTest {
     Q_OBJECT
-
-public:
-    explicit BookHtmlTest(TestWorkspace *workspace)
-        : workspace(workspace)
-    {
-    }
-
-private:
-    TestWorkspace *workspace;
 
 private Q_SLOTS:
     void initTestCase()
     {
-        const QDir folder(workspace->bookFolder());
+        const QDir folder(workspace.bookFolder());
         writePicture(folder.filePath(QStringLiteral("beside.png")), besideColour, 12);
         writePicture(QDir::current().filePath(QStringLiteral("outside.png")), outsideColour, 12);
         // 17 MB: more than a picture may weigh, though not too many pixels.
@@ -141,8 +132,6 @@ private Q_SLOTS:
         QVERIFY(style.open(QIODevice::WriteOnly));
         style.write("p { background-color: " + QColor(outsideColour).name().toLatin1() + " }");
     }
-
-    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
 
     void showsOnlyPicturesBesideTheBook_data()
     {
@@ -190,7 +179,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QString, monster);
         const QString shown = (picture("beside.png") + text).toHtmlEscaped();
-        gameBook *window = AdventureDriver::start(workspace->writeParagraphs(
+        gameBook *window = AdventureDriver::start(workspace.writeParagraphs(
             QStringLiteral(
                 R"(<Attr id="000"><Text>Porte</Text><Type>C</Type><Choices><C Value="1">Entrer</C></Choices></Attr>
                 <Attr id="1"><Text>%1</Text><Type>A,L</Type><Monster><M Name="%2" Habilete="1" Endurance="1"/></Monster>

@@ -13,14 +13,8 @@
 #include <QPointer>
 #include <QPushButton>
 
-class BookListTest : public QObject {
+class BookListTest : public WorkspaceTest {
     Q_OBJECT
-
-public:
-    explicit BookListTest(TestWorkspace *workspace)
-        : workspace(workspace)
-    {
-    }
 
 private:
     QStringList listedTitles(MainWindow &window)
@@ -32,12 +26,8 @@ private:
         return titles;
     }
 
-    TestWorkspace *workspace;
-
 private Q_SLOTS:
-    void init() { workspace->clearBooks(); }
-
-    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
+    void init() { workspace.clearBooks(); }
 
     void showsTheSelectionWindow()
     {
@@ -93,40 +83,40 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, title);
-        workspace->writeBook(QStringLiteral("livre.xml"), content);
+        workspace.writeBook(QStringLiteral("livre.xml"), content);
         MainWindow window;
         QCOMPARE(listedTitles(window), title.isNull() ? QStringList() : QStringList { title });
     }
 
     void leavesOutUnusableFiles()
     {
-        workspace->writeBook(QStringLiteral("vide.xml"), "");
-        workspace->writeBook(QStringLiteral("saut.xml"), "\n");
-        workspace->writeBook(QStringLiteral("saut-dos.xml"), "\r\r\n\r");
-        workspace->writeBook(QStringLiteral("marque-saut.xml"), "\xEF\xBB\xBF\r\n");
-        workspace->writeBook(QStringLiteral("nul.xml"), QByteArray("\0Title=\"Caché\"", 15));
-        workspace->writeBook(QStringLiteral("sans-titre.xml"), "<Livre titre=\"x\"/>");
-        workspace->writeBook(QStringLiteral(".cache.xml"), "<L Title=\"Caché\"/>");
-        workspace->writeBook(QStringLiteral("notes.txt"), "<L Title=\"Texte\"/>");
-        QDir(workspace->bookFolder()).mkdir(QStringLiteral("dossier.xml"));
-        workspace->writeBook(QStringLiteral("bon.xml"), "<L Title=\"Le seul\"/>");
+        workspace.writeBook(QStringLiteral("vide.xml"), "");
+        workspace.writeBook(QStringLiteral("saut.xml"), "\n");
+        workspace.writeBook(QStringLiteral("saut-dos.xml"), "\r\r\n\r");
+        workspace.writeBook(QStringLiteral("marque-saut.xml"), "\xEF\xBB\xBF\r\n");
+        workspace.writeBook(QStringLiteral("nul.xml"), QByteArray("\0Title=\"Caché\"", 15));
+        workspace.writeBook(QStringLiteral("sans-titre.xml"), "<Livre titre=\"x\"/>");
+        workspace.writeBook(QStringLiteral(".cache.xml"), "<L Title=\"Caché\"/>");
+        workspace.writeBook(QStringLiteral("notes.txt"), "<L Title=\"Texte\"/>");
+        QDir(workspace.bookFolder()).mkdir(QStringLiteral("dossier.xml"));
+        workspace.writeBook(QStringLiteral("bon.xml"), "<L Title=\"Le seul\"/>");
         MainWindow window;
         QCOMPARE(listedTitles(window), QStringList { QStringLiteral("Le seul") });
     }
 
     void ordersByNameIgnoringCase()
     {
-        workspace->writeBook(QStringLiteral("b.XML"), "<L Title=\"Deuxième\"/>");
-        workspace->writeBook(QStringLiteral("A.xml"), "<L Title=\"Premier\"/>");
-        workspace->writeBook(QStringLiteral("c.Xml"), "<L Title=\"Troisième\"/>");
+        workspace.writeBook(QStringLiteral("b.XML"), "<L Title=\"Deuxième\"/>");
+        workspace.writeBook(QStringLiteral("A.xml"), "<L Title=\"Premier\"/>");
+        workspace.writeBook(QStringLiteral("c.Xml"), "<L Title=\"Troisième\"/>");
         MainWindow window;
         QCOMPARE(listedTitles(window), (QStringList { "Premier", "Deuxième", "Troisième" }));
     }
 
     void enablesStartOnlyForANonEmptyTitle()
     {
-        workspace->writeBook(QStringLiteral("a.xml"), "<L Title=\"\"/>");
-        workspace->writeBook(QStringLiteral("b.xml"), "<L Title=\"Nommé\"/>");
+        workspace.writeBook(QStringLiteral("a.xml"), "<L Title=\"\"/>");
+        workspace.writeBook(QStringLiteral("b.xml"), "<L Title=\"Nommé\"/>");
         MainWindow window;
         auto *list = window.findChild<QListWidget *>(QStringLiteral("listWidget"));
         auto *start = window.findChild<QPushButton *>(QStringLiteral("pb_Launch"));
@@ -141,8 +131,8 @@ private Q_SLOTS:
 
     void startsAFreshAdventureEachTime()
     {
-        workspace->writeBook(QStringLiteral("livre.xml"),
-                             TestWorkspace::book("<Attr id=\"000\"><Text>Début</Text><Type>X</Type></Attr>"));
+        workspace.writeBook(QStringLiteral("livre.xml"),
+                            TestWorkspace::book("<Attr id=\"000\"><Text>Début</Text><Type>X</Type></Attr>"));
         MainWindow window;
         window.show();
         auto *list = window.findChild<QListWidget *>(QStringLiteral("listWidget"));

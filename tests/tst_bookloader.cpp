@@ -14,14 +14,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 
-class BookLoaderTest : public QObject {
+class BookLoaderTest : public WorkspaceTest {
     Q_OBJECT
-
-public:
-    explicit BookLoaderTest(TestWorkspace *workspace)
-        : workspace(workspace)
-    {
-    }
 
 private:
     static Paragraph only(const QByteArray &attr)
@@ -49,8 +43,6 @@ private:
         [&] { QVERIFY(answers.allAnswered() && !answers.timedOut()); }();
         return window;
     }
-
-    TestWorkspace *workspace;
 
 private Q_SLOTS:
     void readsEachValueKind()
@@ -232,12 +224,12 @@ private Q_SLOTS:
         QFETCH(QByteArray, content);
         QFETCH(QString, title);
         QFETCH(QString, text);
-        workspace->clearBooks();
-        QString path = workspace->bookFolder() + QLatin1Char('/') + fileName;
+        workspace.clearBooks();
+        QString path = workspace.bookFolder() + QLatin1Char('/') + fileName;
         if (fileName == QLatin1String("dossier.xml"))
             QDir().mkpath(path);
         else if (fileName != QLatin1String("absent.xml"))
-            path = workspace->writeBook(fileName, content);
+            path = workspace.writeBook(fileName, content);
 
         QElapsedTimer clock;
         clock.start();
@@ -293,7 +285,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, shown);
-        gameBook *window = load(workspace->writeBook(QStringLiteral("livre.xml"), content));
+        gameBook *window = load(workspace.writeBook(QStringLiteral("livre.xml"), content));
         QCOMPARE(window->adventure().paragraphs().size(), 2);
         QCOMPARE(AdventureDriver::shownText(window), shown);
         delete window;

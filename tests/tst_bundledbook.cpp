@@ -48,26 +48,15 @@ void answerEverything(ModalAnswers *answers)
 
 } // namespace
 
-class BundledBookTest : public QObject {
+class BundledBookTest : public WorkspaceTest {
     Q_OBJECT
 
-public:
-    explicit BundledBookTest(TestWorkspace *workspace)
-        : workspace(workspace)
-    {
-    }
-
-private:
-    TestWorkspace *workspace;
-
 private Q_SLOTS:
-    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
-
     void canBePlayedToAnEnd()
     {
         // Past any adventure's needs: a fight of a thousand rounds draws 4000 dice.
         constexpr int enoughDice = 100000;
-        const QString path = workspace->writeBook(QStringLiteral("livre.xml"), [] {
+        const QString path = workspace.writeBook(QStringLiteral("livre.xml"), [] {
             QFile file(TestWorkspace::repositoryFile(bundledBook));
             file.open(QIODevice::ReadOnly);
             return file.readAll();

@@ -31,17 +31,8 @@ const Book soundBook =
 
 } // namespace
 
-class CheckTest : public QObject {
+class CheckTest : public WorkspaceTest {
     Q_OBJECT
-
-public:
-    explicit CheckTest(TestWorkspace *workspace)
-        : workspace(workspace)
-    {
-    }
-
-private:
-    TestWorkspace *workspace;
 
 private Q_SLOTS:
     void findsWhatIsWrong_data()
@@ -172,7 +163,7 @@ private Q_SLOTS:
     {
         QFETCH(Book, book);
         QFETCH(QStringList, expected);
-        const QStringList found = findingLines(BookCheck(workspace->writeBook(QStringLiteral("livre.xml"), book)));
+        const QStringList found = findingLines(BookCheck(workspace.writeBook(QStringLiteral("livre.xml"), book)));
         QStringList unexpected = found;
         for (const QString &expectation : expected) {
             const int messageStart = expectation.indexOf(QStringLiteral(": "), expectation.indexOf(": ") + 1) + 2;
@@ -219,7 +210,7 @@ private Q_SLOTS:
         QFETCH(QString, missing);
         QFETCH(QString, endless);
         QFETCH(bool, defeats);
-        BookCheck check(workspace->writeBook(QStringLiteral("livre.xml"), book));
+        BookCheck check(workspace.writeBook(QStringLiteral("livre.xml"), book));
         check.play(300, 5, 3);
         const PlayReport report = *check.playReport();
         QCOMPARE(report.endings.keys(), endings);
@@ -272,8 +263,8 @@ private Q_SLOTS:
         QFETCH(Book, book);
         QFETCH(int, exitCode);
         QFETCH(QString, output);
-        workspace->clearBooks();
-        workspace->writeBook(QStringLiteral("livre.xml"), book);
+        workspace.clearBooks();
+        workspace.writeBook(QStringLiteral("livre.xml"), book);
         QProcess checker;
         checker.setProcessChannelMode(QProcess::MergedChannels);
         checker.start(QStringLiteral(VALDORIEL_CHECK), arguments);
@@ -285,13 +276,13 @@ private Q_SLOTS:
 
     void drawsTheMap()
     {
-        workspace->writeBook(QStringLiteral("carte.xml"),
-                             TestWorkspace::book(R"(<Attr id="000"><Type>L</Type>
+        workspace.writeBook(QStringLiteral("carte.xml"),
+                            TestWorkspace::book(R"(<Attr id="000"><Type>L</Type>
 <Luck><Lucky Value="001">Oui</Lucky><Unlucky Value="002">Non</Unlucky></Luck></Attr>
 <Attr id="001"><Type>C</Type><Choices><C Value="003">Aller "loin"</C><C Value="099">Nulle part</C></Choices></Attr>
 <Attr id="002"><Type>A</Type><Monster><M Name="Ogre" Value="003"/></Monster><Flee active="1" Round="1" Ref="001"/></Attr>
 <Attr id="003"><Type>V</Type></Attr><Attr id="004"><Type>X</Type></Attr>)",
-                                                 "Carte"));
+                                                "Carte"));
         QCOMPARE(QProcess::execute(QStringLiteral(VALDORIEL_CHECK), { "--graph", "carte.dot", "Add-on/carte.xml" }), 1);
         QFile map(QStringLiteral("carte.dot"));
         QVERIFY(map.open(QIODevice::ReadOnly));

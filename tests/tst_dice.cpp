@@ -41,21 +41,10 @@ QLabel *helpLabel(QWidget *dialog)
 
 } // namespace
 
-class DiceTest : public QObject {
+class DiceTest : public WorkspaceTest {
     Q_OBJECT
 
-public:
-    explicit DiceTest(TestWorkspace *workspace)
-        : workspace(workspace)
-    {
-    }
-
-private:
-    TestWorkspace *workspace;
-
 private Q_SLOTS:
-    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
-
     void offersThreeRerollsAndKeepsTheLast()
     {
         const QList<int> dice = AdventureDriver::predictDice(11, 8);

@@ -66,27 +66,17 @@ QByteArray paragraph(const QByteArray &id, const QByteArray &objects, const QByt
 
 } // namespace
 
-class InventoryTest : public QObject {
+class InventoryTest : public WorkspaceTest {
     Q_OBJECT
-
-public:
-    explicit InventoryTest(TestWorkspace *workspace)
-        : workspace(workspace)
-    {
-    }
 
 private:
     gameBook *start(const QByteArray &paragraphs)
     {
-        return AdventureDriver::start(workspace->writeParagraphs(paragraphs));
+        return AdventureDriver::start(workspace.writeParagraphs(paragraphs));
     }
 
-    TestWorkspace *workspace;
-
 private Q_SLOTS:
-    void init() { workspace->clearBooks(); }
-
-    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
+    void init() { workspace.clearBooks(); }
 
     void choiceReturnsTheChosenPosition()
     {

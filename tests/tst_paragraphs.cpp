@@ -31,26 +31,16 @@ QByteArray choices(int count)
 
 } // namespace
 
-class ParagraphsTest : public QObject {
+class ParagraphsTest : public WorkspaceTest {
     Q_OBJECT
-
-public:
-    explicit ParagraphsTest(TestWorkspace *workspace)
-        : workspace(workspace)
-    {
-    }
 
 private:
     gameBook *open(const QByteArray &paragraphs)
     {
-        return AdventureDriver::start(workspace->writeParagraphs(paragraphs));
+        return AdventureDriver::start(workspace.writeParagraphs(paragraphs));
     }
 
-    TestWorkspace *workspace;
-
 private Q_SLOTS:
-    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
-
     void laysOutButtons_data()
     {
         QTest::addColumn<QByteArray>("attr");

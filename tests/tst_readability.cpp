@@ -42,15 +42,10 @@ bool fits(const QString &caption, const QFont &font, const QRect &area)
 
 } // namespace
 
-class ReadabilityTest : public QObject {
+class ReadabilityTest : public WorkspaceTest {
     Q_OBJECT
 
-public:
-    explicit ReadabilityTest(TestWorkspace *) { }
-
 private Q_SLOTS:
-    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
-
     void showsEveryParagraphWhole_data()
     {
         QTest::addColumn<QSize>("windowSize");

@@ -76,17 +76,10 @@ QByteArray changed(const QByteArray &save, const std::function<void(QJsonObject 
 
 } // namespace
 
-class SavesTest : public QObject {
+class SavesTest : public WorkspaceTest {
     Q_OBJECT
 
-public:
-    explicit SavesTest(TestWorkspace *workspace)
-        : workspace(workspace)
-    {
-    }
-
 private:
-    TestWorkspace *workspace;
     QString bookPath;
 
     // Starts the book from the selection window, first answering that the saved adventure
@@ -131,13 +124,11 @@ private:
 private Q_SLOTS:
     void init()
     {
-        workspace->clearBooks();
-        QDir(QFileInfo(SaveStore::pathFor(workspace->bookFolder() + QStringLiteral("/livre.xml"))).path())
+        workspace.clearBooks();
+        QDir(QFileInfo(SaveStore::pathFor(workspace.bookFolder() + QStringLiteral("/livre.xml"))).path())
             .removeRecursively();
-        bookPath = workspace->writeParagraphs(crossroads + goblin);
+        bookPath = workspace.writeParagraphs(crossroads + goblin);
     }
-
-    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
 
     void resumesEachKindOfScreen_data()
     {
@@ -179,7 +170,7 @@ private Q_SLOTS:
     void warnsOfAChangedBook()
     {
         playAndSave({ "Prendre un repas ?" })->close();
-        workspace->writeParagraphs(crossroads); // the goblin is gone
+        workspace.writeParagraphs(crossroads); // the goblin is gone
         QString warning;
         gameBook *resumed = resumeFromList([&warning](ModalAnswers *answers) { answers->acceptMessageBox(&warning); });
         QVERIFY(resumed);
