@@ -33,15 +33,6 @@ QString readerFolder()
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/valdoriel/Add-on");
 }
 
-gameBook *shownAdventure()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *window = qobject_cast<gameBook *>(widget); window && window->isVisible())
-            return window;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 class OpeningTest : public WorkspaceTest {
@@ -115,7 +106,7 @@ private Q_SLOTS:
                 answers.acceptDice();
             selection.startBook(path, QStringLiteral("042"), 99);
             QVERIFY(answers.allAnswered());
-            gameBook *window = shownAdventure();
+            gameBook *window = AdventureDriver::shownWindow();
             QCOMPARE(AdventureDriver::shownText(window), QStringLiteral("Plus loin."));
             QCOMPARE(window->adventure().visitedParagraphs(), QStringLiteral("042,"));
             scores << window->adventure().habilete()->initial() << window->adventure().endurance()->initial();
@@ -140,7 +131,7 @@ private Q_SLOTS:
             answers.acceptDice();
         QApplication::sendEvent(&selection, &drop);
         QTRY_VERIFY_WITH_TIMEOUT(answers.allAnswered(), 20000);
-        QTRY_COMPARE(AdventureDriver::shownText(shownAdventure()), QStringLiteral("Le début."));
+        QTRY_COMPARE(AdventureDriver::shownText(AdventureDriver::shownWindow()), QStringLiteral("Le début."));
     }
 
     void rereadsTheBookAfterAnEdit()
@@ -190,7 +181,7 @@ private Q_SLOTS:
         selection.startBook(path);
         QVERIFY(answers.allAnswered());
         QCOMPARE(title, QStringLiteral("Erreur ouverture fichier-jeu"));
-        QVERIFY(!shownAdventure()->adventure().hero()); // no dice were rolled
+        QVERIFY(!AdventureDriver::shownWindow()->adventure().hero()); // no dice were rolled
         QFile::remove(path);
     }
 };

@@ -51,6 +51,15 @@ QList<int> AdventureDriver::predictDice(unsigned seed, int count)
     return dice;
 }
 
+gameBook *AdventureDriver::shownWindow()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<gameBook *>(widget); window && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
 void AdventureDriver::settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
