@@ -225,32 +225,6 @@ private Q_SLOTS:
         delete window;
     }
 
-    void loadsAWellFormedBook_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("shown");
-        const QByteArray next = R"(<Attr id="001"><Text>Suite</Text></Attr>)";
-        QTest::newRow("plain") << TestWorkspace::book(R"(<Attr id="000"><Text>Bienvenue</Text></Attr>)" + next)
-                               << "Bienvenue";
-        // Book, Attr and Text, then the entity's elements up to the deepest level allowed.
-        const int levels = BookParser::maximumDepth - 3;
-        QTest::newRow("entities nesting to the depth limit")
-            << withEntity("d", QByteArray("<b>").repeated(levels),
-                          R"(<Attr id="000"><Text>Bienvenue&d;)" + QByteArray("</b>").repeated(levels) +
-                              "</Text></Attr>" + next)
-            << "Bienvenue";
-    }
-
-    void loadsAWellFormedBook()
-    {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, shown);
-        gameBook *window = load(workspace.writeBook(QStringLiteral("livre.xml"), content));
-        QCOMPARE(window->adventure().paragraphs().size(), 2);
-        QCOMPARE(AdventureDriver::shownText(window), shown);
-        delete window;
-    }
-
     // Each limit is judged on what entities expand to, and a file at the limit is read.
     void refusesPastTheLimits_data()
     {
