@@ -2,7 +2,6 @@
 // file outside the book's folder or style sheet, in paragraphs, monster names and outcomes.
 
 #include "adventuredriver.h"
-#include "gamebook.h"
 #include "modalanswers.h"
 #include "testmain.h"
 

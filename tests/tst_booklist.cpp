@@ -33,16 +33,10 @@ private Q_SLOTS:
     {
         MainWindow window;
         QCOMPARE(window.windowTitle(), QStringLiteral("Sélection du Livre-Jeu"));
-        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbl_Title"))->text(), QStringLiteral("Valdoriel"));
-        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("label_2"))->text(),
-                 QStringLiteral("Sélectionner un livre-jeu dans la liste ci-dessous :"));
-        auto *start = window.findChild<QPushButton *>(QStringLiteral("pb_Launch"));
-        QCOMPARE(start->text(), QStringLiteral("Démarrer l'aventure !"));
-        QVERIFY(!start->isEnabled());
+        QVERIFY(!window.findChild<QPushButton *>(QStringLiteral("pb_Launch"))->isEnabled());
+        // The pictures come from the resources.
         QVERIFY(!window.findChild<QLabel *>(QStringLiteral("label"))->pixmap(Qt::ReturnByValue).isNull());
         QVERIFY(!window.windowIcon().isNull());
-        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbl_Title"))->font().family(),
-                 QStringLiteral("Harrington"));
     }
 
     void takesTitlesFromTheRawText_data()

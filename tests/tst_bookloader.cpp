@@ -2,7 +2,6 @@
 
 #include "adventure.h"
 #include "adventuredriver.h"
-#include "bookparser.h"
 #include "boundedxmlreader.h"
 #include "gamebook.h"
 #include "modalanswers.h"
@@ -12,7 +11,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 
 class BookLoaderTest : public WorkspaceTest {
     Q_OBJECT

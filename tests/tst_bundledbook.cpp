@@ -8,7 +8,6 @@
 #include "gamebook.h"
 #include "gamebutton.h"
 #include "modalanswers.h"
-#include "opponent.h"
 #include "scripteddice.h"
 #include "scriptedinput.h"
 #include "testmain.h"

@@ -3,7 +3,6 @@
 
 #include "adventuredriver.h"
 #include "combatitem.h"
-#include "gamebook.h"
 #include "inventorychoice.h"
 #include "modalanswers.h"
 #include "testmain.h"

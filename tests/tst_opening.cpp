@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QStatusBar>

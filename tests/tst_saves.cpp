@@ -20,7 +20,6 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QStatusBar>
 
 namespace {
