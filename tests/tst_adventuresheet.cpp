@@ -6,10 +6,6 @@
 #include "gamebook.h"
 #include "testmain.h"
 
-#include <QListWidget>
-#include <QPushButton>
-#include <QSpinBox>
-
 class AdventureSheetTest : public WorkspaceTest {
     Q_OBJECT
 

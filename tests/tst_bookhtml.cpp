@@ -5,13 +5,6 @@
 #include "modalanswers.h"
 #include "testmain.h"
 
-#include <QBuffer>
-#include <QColor>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QTextEdit>
-
 #include <sys/resource.h>
 #include <sys/stat.h>
 

@@ -7,12 +7,6 @@
 #include "modalanswers.h"
 #include "testmain.h"
 
-#include <QDir>
-#include <QLabel>
-#include <QListWidget>
-#include <QPointer>
-#include <QPushButton>
-
 class BookListTest : public WorkspaceTest {
     Q_OBJECT
 

@@ -8,10 +8,6 @@
 #include "paragraphbuilder.h"
 #include "testmain.h"
 
-#include <QBuffer>
-#include <QDir>
-#include <QElapsedTimer>
-
 class BookLoaderTest : public WorkspaceTest {
     Q_OBJECT
 

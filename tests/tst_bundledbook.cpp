@@ -12,10 +12,6 @@
 #include "scriptedinput.h"
 #include "testmain.h"
 
-#include <QFile>
-#include <QListWidget>
-#include <QPushButton>
-
 #include <random>
 
 namespace {

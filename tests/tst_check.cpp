@@ -4,8 +4,6 @@
 #include "bookcheck.h"
 #include "testmain.h"
 
-#include <QProcess>
-
 namespace {
 
 using Book = QByteArray;

@@ -11,10 +11,6 @@
 #include "opponent.h"
 #include "testmain.h"
 
-#include <QLabel>
-#include <QMessageBox>
-#include <QSpinBox>
-
 namespace {
 
 const QString monsterRoll = QStringLiteral("Force d'Attaque MONSTRE");

@@ -5,9 +5,6 @@
 #include "modalanswers.h"
 #include "testmain.h"
 
-#include <QLabel>
-#include <QPushButton>
-
 namespace {
 
 QPushButton *buttonNamed(QWidget *dialog, const QString &prefix)

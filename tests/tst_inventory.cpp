@@ -7,10 +7,6 @@
 #include "modalanswers.h"
 #include "testmain.h"
 
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-
 namespace {
 
 // Answers the next object-choice dialog: keeps its texts in `shown` (title, kind, then the rows),

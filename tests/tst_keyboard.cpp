@@ -6,9 +6,6 @@
 #include "modalanswers.h"
 #include "testmain.h"
 
-#include <QTextEdit>
-#include <QTimer>
-
 namespace {
 
 // Presses a key on the widget that has the focus, from the event loop, so that a dialog the

@@ -10,13 +10,6 @@
 #include "stat.h"
 #include "testmain.h"
 
-#include <QDir>
-#include <QDropEvent>
-#include <QListWidget>
-#include <QMimeData>
-#include <QStandardPaths>
-#include <QStatusBar>
-
 #include <cstdio>
 
 #include <sys/stat.h>

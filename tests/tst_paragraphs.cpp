@@ -6,9 +6,6 @@
 #include "gamebutton.h"
 #include "testmain.h"
 
-#include <QGridLayout>
-#include <QTextEdit>
-
 namespace {
 
 // Row, column and column span of a widget in the play area.

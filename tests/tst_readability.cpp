@@ -10,12 +10,6 @@
 #include "modalanswers.h"
 #include "testmain.h"
 
-#include <QGridLayout>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QTextEdit>
-#include <QTextLayout>
-
 namespace {
 
 const QString book = TestWorkspace::repositoryFile(QStringLiteral("tests/books/la-foret-des-murmures.xml"));

@@ -10,18 +10,6 @@
 #include "savestore.h"
 #include "testmain.h"
 
-#include <QAction>
-#include <QDir>
-#include <QFileInfo>
-#include <QGridLayout>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QStatusBar>
-
 namespace {
 
 const QByteArray crossroads =

@@ -3,7 +3,7 @@
 
 #include "workspacetest.h"
 
-#include <QApplication>
+#include <QtWidgets>
 #include <QtTest>
 
 // Runs a test object offscreen; the object makes its workspace the working directory.
