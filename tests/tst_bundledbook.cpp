@@ -10,6 +10,7 @@
 #include "modalanswers.h"
 #include "scripteddice.h"
 #include "scriptedinput.h"
+#include "stat.h"
 #include "testmain.h"
 
 #include <random>
@@ -91,9 +92,11 @@ private Q_SLOTS:
                 AdventureDriver::settle();
                 QVERIFY(!answers.timedOut());
                 const Adventure &game = window->adventure();
-                QCOMPARE(AdventureDriver::sheetValue(window, "sb_Endurance"), qBound(0, game.hero()->endurance(), 99));
-                QCOMPARE(AdventureDriver::sheetValue(window, "sb_Gold"), game.gold());
-                QCOMPARE(AdventureDriver::sheetValue(window, "sb_Food"), game.provisions());
+                // The spin boxes hold 0 to 99.
+                QList<int> sheet;
+                for (const Stat *score : { game.habilete(), game.endurance(), game.chance() })
+                    sheet << qBound(0, score->initial(), 99) << qBound(0, score->current(), 99);
+                QCOMPARE(AdventureDriver::sheet(window), sheet << game.gold() << game.provisions());
                 QCOMPARE(AdventureDriver::equipmentRows(window), game.inventory().rows());
                 QVERIFY(window->isHidden() || !AdventureDriver::shownText(window).isEmpty() ||
                         AdventureDriver::buttons(window).isEmpty());

@@ -1,4 +1,5 @@
-// Showing a paragraph: its text, its monsters and the layout of its buttons in the play area.
+// The adventure window: its sheet, empty until the game fills it, and each paragraph's text,
+// monsters and buttons laid out in the play area.
 
 #include "adventure.h"
 #include "adventuredriver.h"
@@ -37,6 +38,24 @@ private:
     }
 
 private Q_SLOTS:
+    void startsEmpty()
+    {
+        gameBook window;
+        QCOMPARE(window.windowTitle(), QStringLiteral("Feuille d'Aventure"));
+        QCOMPARE(window.windowModality(), Qt::ApplicationModal); // the selection window waits
+        const QList<QSpinBox *> boxes = window.findChildren<QSpinBox *>();
+        QCOMPARE(boxes.size(), 8);
+        for (QSpinBox *box : boxes)
+            QVERIFY(box->value() == 0 && box->isReadOnly());
+        for (QListWidget *list : window.findChildren<QListWidget *>())
+            QCOMPARE(list->count(), 0);
+        QVERIFY(window.adventure().visitedParagraphs().isEmpty());
+        // "Monstres rencontrés" is there but does nothing.
+        window.findChild<QPushButton *>(QStringLiteral("pb_MonsterList"))->click();
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            QVERIFY(widget->isHidden());
+    }
+
     void laysOutButtons_data()
     {
         QTest::addColumn<QByteArray>("attr");

@@ -28,9 +28,8 @@ const QByteArray goblin =
 QStringList view(gameBook *window)
 {
     QStringList seen;
-    for (const char *name : { "sb_maxHabilete", "sb_Habilete", "sb_maxEndurance", "sb_Endurance", "sb_maxChance",
-                              "sb_Chance", "sb_Gold", "sb_Food" })
-        seen << QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(AdventureDriver::sheetValue(window, name));
+    for (int value : AdventureDriver::sheet(window))
+        seen << QString::number(value);
     seen << AdventureDriver::equipmentRows(window).join(QLatin1Char('|')) << AdventureDriver::shownText(window);
     QGridLayout *grid = AdventureDriver::playGrid(window);
     for (GameButton *button : AdventureDriver::buttons(window)) {

@@ -125,6 +125,15 @@ int AdventureDriver::sheetValue(gameBook *window, const char *spinBoxName)
     return window->findChild<QSpinBox *>(QLatin1String(spinBoxName))->value();
 }
 
+QList<int> AdventureDriver::sheet(gameBook *window)
+{
+    QList<int> values;
+    for (const char *name : { "sb_maxHabilete", "sb_Habilete", "sb_maxEndurance", "sb_Endurance", "sb_maxChance",
+                              "sb_Chance", "sb_Gold", "sb_Food" })
+        values.append(sheetValue(window, name));
+    return values;
+}
+
 QStringList AdventureDriver::equipmentRows(gameBook *window)
 {
     QStringList rows;

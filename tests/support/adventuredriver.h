@@ -37,6 +37,8 @@ public:
     static QTextEdit *textView(gameBook *window);
     static QString shownText(gameBook *window);
     static int sheetValue(gameBook *window, const char *spinBoxName);
+    // The starting and current HABILETE, ENDURANCE and CHANCE, then the gold and the provisions.
+    static QList<int> sheet(gameBook *window);
     static QStringList equipmentRows(gameBook *window);
 };
 

@@ -3,8 +3,8 @@
 
 #include "workspacetest.h"
 
-#include <QtWidgets>
 #include <QtTest>
+#include <QtWidgets>
 
 // Runs a test object offscreen; the object makes its workspace the working directory.
 #define VALDORIEL_TEST_MAIN(TestObject)                                                                                \
