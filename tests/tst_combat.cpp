@@ -206,7 +206,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("secondRound");
         QTest::newRow("round 0") << 0;
-        QTest::newRow("round 2") << 2;
         QTest::newRow("round 1") << 1;
     }
 

@@ -44,15 +44,6 @@ QStringList view(gameBook *window)
     return seen;
 }
 
-QAction *saveEntry(gameBook *window)
-{
-    for (QAction *action : window->findChildren<QAction *>()) {
-        if (action->text() == QLatin1String("Sauvegarder l'aventure"))
-            return action;
-    }
-    return nullptr;
-}
-
 // The save with the value at `path` ("key" or "key/inner key") replaced.
 QByteArray changed(const QByteArray &save, const QString &path, const QJsonValue &value)
 {
@@ -101,7 +92,7 @@ private:
                               [](QWidget *open) { QMetaObject::invokeMethod(open, "reject", Qt::QueuedConnection); });
         for (const QString &caption : presses)
             AdventureDriver::press(window, caption);
-        saveEntry(window)->trigger();
+        window->findChild<QAction *>(QStringLiteral("actionSauvegarder"))->trigger();
         return window;
     }
 
