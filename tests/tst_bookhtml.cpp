@@ -29,7 +29,7 @@ void writePicture(const QString &path, QRgb colour, int side)
 
 // A JPEG of a few hundred bytes whose header announces 10000 x 10000 pixels: 400 MB once
 // decoded.
-void writeJpegBomb(const QString &path)
+QByteArray jpegBomb()
 {
     QImage image(8, 8, QImage::Format_RGB32);
     image.fill(outsideColour);
@@ -40,22 +40,14 @@ void writeJpegBomb(const QString &path)
     const int frame = bytes.indexOf("\xff\xc0");
     for (int index = frame + 5; index < frame + 9; index += 2)
         bytes.replace(index, 2, "\x27\x10");
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    return bytes;
 }
 
 // A GIF of a few bytes: a screen of 10000 x 10000 pixels holding one image of one pixel,
 // which Qt's reader tells as its size. Qt fills the rest with the background colour, the
 // outside colour.
-void writeGifBomb(const QString &path)
-{
-    static const char bomb[] = "GIF89a\x10\x27\x10\x27\x80\x00\x00\xc8\x1e\xaa\xc8\x1e\xaa"
-                               ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x4c\x01\x00;";
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bomb, sizeof bomb - 1);
-}
+const char gifBomb[] = "GIF89a\x10\x27\x10\x27\x80\x00\x00\xc8\x1e\xaa\xc8\x1e\xaa"
+                       ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x4c\x01\x00;";
 
 // Whether a picture in 32-bit RGB (whose lines have no padding) holds that colour.
 bool holds(const QImage &image, QRgb colour)
@@ -108,17 +100,16 @@ private Q_SLOTS:
         QImage heavy(2400, 2400, QImage::Format_RGB32);
         heavy.fill(outsideColour);
         heavy.save(folder.filePath(QStringLiteral("heavy.bmp")));
-        writeJpegBomb(folder.filePath(QStringLiteral("bomb.jpg")));
-        writeGifBomb(folder.filePath(QStringLiteral("bomb.gif")));
+        workspace.writeBook(QStringLiteral("bomb.jpg"), jpegBomb());
+        workspace.writeBook(QStringLiteral("bomb.gif"), QByteArray(gifBomb, sizeof gifBomb - 1));
         // Two pictures that one text may not hold both.
         writePicture(folder.filePath(QStringLiteral("first.png")), besideColour, 3000);
         writePicture(folder.filePath(QStringLiteral("second.png")), outsideColour, 3000);
         QVERIFY(QFile::link(QStringLiteral("../outside.png"), folder.filePath(QStringLiteral("tunnel.png"))));
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), folder.filePath(QStringLiteral("zero.png"))));
         QCOMPARE(mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("pipe.png"))).constData(), 0600), 0);
-        QFile style(folder.filePath(QStringLiteral("style.css")));
-        QVERIFY(style.open(QIODevice::WriteOnly));
-        style.write("p { background-color: " + QColor(outsideColour).name().toLatin1() + " }");
+        workspace.writeBook(QStringLiteral("style.css"),
+                            "p { background-color: " + QColor(outsideColour).name().toLatin1() + " }");
     }
 
     void showsOnlyPicturesBesideTheBook_data()

@@ -16,26 +16,6 @@ QPushButton *buttonNamed(QWidget *dialog, const QString &prefix)
     return nullptr;
 }
 
-// The labels showing a face: those holding a picture.
-int shownFaces(QWidget *dialog)
-{
-    int faces = 0;
-    for (QLabel *label : dialog->findChildren<QLabel *>()) {
-        if (label->isVisible() && !label->pixmap(Qt::ReturnByValue).isNull())
-            ++faces;
-    }
-    return faces;
-}
-
-QLabel *helpLabel(QWidget *dialog)
-{
-    for (QLabel *label : dialog->findChildren<QLabel *>()) {
-        if (label->text().startsWith(QStringLiteral("Vous avez plusieurs tentatives")))
-            return label;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 class DiceTest : public WorkspaceTest {
@@ -80,8 +60,13 @@ private Q_SLOTS:
         bool enabledAtEnd = false;
         answers.thenFor("LaunchDeuce", [&](QWidget *dialog) {
             title = dialog->windowTitle();
-            faces = shownFaces(dialog);
-            helpShown = helpLabel(dialog)->isVisible();
+            for (QLabel *label : dialog->findChildren<QLabel *>()) {
+                if (!label->isVisible())
+                    continue;
+                // The faces are the labels holding a picture.
+                faces += label->pixmap(Qt::ReturnByValue).isNull() ? 0 : 1;
+                helpShown = helpShown || label->text().startsWith(QStringLiteral("Vous avez plusieurs tentatives"));
+            }
             QPushButton *reroll = buttonNamed(dialog, QStringLiteral("Encore"));
             for (int press = 0; reroll->isVisible() && press <= rerolls; ++press) {
                 texts << reroll->text();

@@ -111,17 +111,6 @@ private Q_SLOTS:
             QCOMPARE(first->buttonType(), QStringLiteral("Choice"));
         }
     }
-
-    void showsWhatTheBookHolds()
-    {
-        gameBook *window = open(R"(
-            <Attr id="000"><Text>&lt;b&gt;Gras&lt;/b&gt; et normal</Text><Type>C</Type>
-              <Choices><C Value="999">Nulle part</C><C/></Choices></Attr>)");
-        QTextEdit *view = AdventureDriver::textView(window);
-        QCOMPARE(view->toPlainText(), QStringLiteral("Gras et normal"));
-        QVERIFY(view->toHtml().contains(QStringLiteral("font-weight:600")));
-        QCOMPARE(AdventureDriver::captions(window), (QStringList { "Nulle part", "" }));
-    }
 };
 
 VALDORIEL_TEST_MAIN(ParagraphsTest)
