@@ -115,9 +115,7 @@ private Q_SLOTS:
                             TestWorkspace::book("<Attr id=\"000\"><Text>Début</Text><Type>X</Type></Attr>"));
         MainWindow window;
         window.show();
-        auto *list = window.findChild<QListWidget *>(QStringLiteral("listWidget"));
-        auto *start = window.findChild<QPushButton *>(QStringLiteral("pb_Launch"));
-        list->setCurrentRow(0);
+        window.findChild<QListWidget *>(QStringLiteral("listWidget"))->setCurrentRow(0);
 
         QPointer<gameBook> first;
         for (int adventure = 0; adventure < 2; ++adventure) {
@@ -125,18 +123,15 @@ private Q_SLOTS:
             QStringList titles { QString(), QString(), QString() };
             for (QString &title : titles)
                 answers.acceptDice(&title);
-            start->click();
-            QVERIFY(answers.allAnswered());
-            QVERIFY(!answers.timedOut());
+            window.findChild<QPushButton *>(QStringLiteral("pb_Launch"))->click();
+            QVERIFY(answers.allAnswered() && !answers.timedOut());
             QCOMPARE(
                 titles,
                 (QStringList { "HABILETE - Lancer de dés", "ENDURANCE - Lancer de dés", "CHANCE - Lancer de dés" }));
             gameBook *shown = AdventureDriver::shownWindow();
-            QVERIFY(shown);
-            QVERIFY(shown != first);
+            QVERIFY(shown && shown != first);
             QCOMPARE(AdventureDriver::shownText(shown), QStringLiteral("Début"));
-            QVERIFY(AdventureDriver::press(shown, QStringLiteral("Terminer")));
-            QVERIFY(!shown->isVisible());
+            QVERIFY(AdventureDriver::press(shown, QStringLiteral("Terminer")) && !shown->isVisible());
             if (adventure == 0)
                 first = shown;
         }
