@@ -24,20 +24,6 @@ private:
             "</Livre>";
     }
 
-    // Loads `path` in a fresh window, answering one message box when one is expected.
-    gameBook *load(const QString &path, QString *boxTitle = nullptr, QString *boxText = nullptr)
-    {
-        auto *window = new gameBook;
-        window->setFileName(path);
-        ModalAnswers answers;
-        if (boxTitle)
-            answers.acceptMessageBox(boxTitle, boxText);
-        window->loadGameBook();
-        AdventureDriver::settle();
-        [&] { QVERIFY(answers.allAnswered() && !answers.timedOut()); }();
-        return window;
-    }
-
 private Q_SLOTS:
     void readsEachValueKind()
     {
@@ -185,9 +171,14 @@ private Q_SLOTS:
 
         QElapsedTimer clock;
         clock.start();
-        QString title;
-        QString text;
-        gameBook *window = load(path, &title, &text);
+        auto *window = new gameBook;
+        window->setFileName(path);
+        ModalAnswers answers;
+        QString title, text;
+        answers.acceptMessageBox(&title, &text);
+        window->loadGameBook();
+        AdventureDriver::settle();
+        QVERIFY(answers.allAnswered() && !answers.timedOut());
         QCOMPARE(title + '\n' + text,
                  opened ? QStringLiteral("Erreur ouverture document XML\nLe document XML n'a pas pu être attribué à "
                                          "l'objet QDomDocument.")

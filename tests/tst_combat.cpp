@@ -96,8 +96,6 @@ private:
     QList<FightView> rounds;
 
 private Q_SLOTS:
-    void init() { workspace.clearBooks(); }
-
     void fightsToTheEnd_data()
     {
         QTest::addColumn<int>("habilete");

@@ -174,7 +174,6 @@ private Q_SLOTS:
         QVERIFY(answers.allAnswered());
         QCOMPARE(title, QStringLiteral("Erreur ouverture fichier-jeu"));
         QVERIFY(!AdventureDriver::shownWindow()->adventure().hero()); // no dice were rolled
-        QFile::remove(path);
     }
 };
 

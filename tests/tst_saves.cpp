@@ -65,7 +65,7 @@ private:
 
     // Starts the book from the selection window, first answering that the saved adventure
     // is to be taken up, then as `answers` says; returns the adventure window on show.
-    gameBook *resumeFromList(const std::function<void(ModalAnswers *)> &answer = {})
+    gameBook *resumeFromList(const std::function<void(ModalAnswers *)> &answer)
     {
         ModalAnswers answers;
         answers.then<QMessageBox>([](QMessageBox *box) {
@@ -73,8 +73,7 @@ private:
             QCOMPARE(box->button(QMessageBox::No)->text(), QStringLiteral("Nouvelle aventure"));
             ModalAnswers::clickLater(box->button(QMessageBox::Yes));
         });
-        if (answer)
-            answer(&answers);
+        answer(&answers);
         MainWindow selection;
         selection.findChild<QListWidget *>(QStringLiteral("listWidget"))->setCurrentRow(0);
         selection.findChild<QPushButton *>(QStringLiteral("pb_Launch"))->click();
