@@ -1,5 +1,5 @@
-// The adventure window: its sheet, empty until the game fills it, and each paragraph's text,
-// monsters and buttons laid out in the play area.
+// The adventure window: its sheet, empty until the game fills it, and the text and buttons
+// each paragraph lays out in the play area.
 
 #include "adventure.h"
 #include "adventuredriver.h"
