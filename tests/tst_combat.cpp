@@ -11,10 +11,6 @@
 #include "opponent.h"
 #include "testmain.h"
 
-#include <QLabel>
-#include <QMessageBox>
-#include <QSpinBox>
-
 namespace {
 
 const QString monsterRoll = QStringLiteral("Force d'Attaque MONSTRE");
@@ -56,21 +52,15 @@ QByteArray fightParagraph(const QByteArray &id, const QByteArray &monster, int h
 
 } // namespace
 
-class CombatTest : public QObject {
+class CombatTest : public WorkspaceTest {
     Q_OBJECT
-
-public:
-    explicit CombatTest(TestWorkspace *workspace)
-        : workspace(workspace)
-    {
-    }
 
 private:
     // An adventure on these paragraphs, in which beating a monster leads to "Victoire".
     gameBook *start(const QByteArray &paragraphs)
     {
         return AdventureDriver::start(
-            workspace->writeParagraphs(paragraphs + "<Attr id=\"010\"><Text>Victoire</Text></Attr>"));
+            workspace.writeParagraphs(paragraphs + "<Attr id=\"010\"><Text>Victoire</Text></Attr>"));
     }
 
     // Presses `caption` in the play area, then each of `presses` in the combat dialog (an empty one
@@ -101,16 +91,11 @@ private:
         return AdventureDriver::press(window, caption) && answers.allAnswered() && !answers.timedOut();
     }
 
-    TestWorkspace *workspace;
     // What the last fight showed.
     QList<FightView> beforePress;
     QList<FightView> rounds;
 
 private Q_SLOTS:
-    void init() { workspace->clearBooks(); }
-
-    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
-
     void fightsToTheEnd_data()
     {
         QTest::addColumn<int>("habilete");
@@ -219,7 +204,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("secondRound");
         QTest::newRow("round 0") << 0;
-        QTest::newRow("round 2") << 2;
         QTest::newRow("round 1") << 1;
     }
 

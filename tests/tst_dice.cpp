@@ -5,9 +5,6 @@
 #include "modalanswers.h"
 #include "testmain.h"
 
-#include <QLabel>
-#include <QPushButton>
-
 namespace {
 
 QPushButton *buttonNamed(QWidget *dialog, const QString &prefix)
@@ -19,104 +16,64 @@ QPushButton *buttonNamed(QWidget *dialog, const QString &prefix)
     return nullptr;
 }
 
-// The labels showing a face: those holding a picture.
-int shownFaces(QWidget *dialog)
-{
-    int faces = 0;
-    for (QLabel *label : dialog->findChildren<QLabel *>()) {
-        if (label->isVisible() && !label->pixmap(Qt::ReturnByValue).isNull())
-            ++faces;
-    }
-    return faces;
-}
-
-QLabel *helpLabel(QWidget *dialog)
-{
-    for (QLabel *label : dialog->findChildren<QLabel *>()) {
-        if (label->text().startsWith(QStringLiteral("Vous avez plusieurs tentatives")))
-            return label;
-    }
-    return nullptr;
-}
-
 } // namespace
 
-class DiceTest : public QObject {
+class DiceTest : public WorkspaceTest {
     Q_OBJECT
 
-public:
-    explicit DiceTest(TestWorkspace *workspace)
-        : workspace(workspace)
-    {
-    }
-
-private:
-    TestWorkspace *workspace;
-
 private Q_SLOTS:
-    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
-
-    void offersThreeRerollsAndKeepsTheLast()
-    {
-        const QList<int> dice = AdventureDriver::predictDice(11, 8);
-        ModalAnswers answers;
-        QStringList rerollTexts;
-        bool enabledAtEnd = true;
-        bool helpShown = false;
-        int faces = 0;
-        answers.thenFor("LaunchDeuce", [&](QWidget *dialog) {
-            QPushButton *reroll = buttonNamed(dialog, QStringLiteral("Encore"));
-            helpShown = helpLabel(dialog)->isVisible();
-            faces = shownFaces(dialog);
-            rerollTexts << reroll->text();
-            for (int press = 0; press < 4; ++press) {
-                reroll->click(); // the fourth press finds the button disabled
-                rerollTexts << reroll->text();
-            }
-            enabledAtEnd = reroll->isEnabled();
-            ModalAnswers::clickLater(buttonNamed(dialog, QStringLiteral("OK")));
-        });
-        const int total = LaunchDeuce::launch(QStringLiteral("HABILETE - Lancer de dés"), 1, 3);
-        QVERIFY(answers.allAnswered());
-        QVERIFY(helpShown);
-        QCOMPARE(faces, 1);
-        QCOMPARE(rerollTexts,
-                 (QStringList { "Encore 3 tentative(s)", "Encore 2 tentative(s)", "Encore 1 tentative(s)",
-                                "Plus de tentatives disponibles", "Plus de tentatives disponibles" }));
-        QVERIFY(!enabledAtEnd);
-        // Four rolls of two draws each; a one-die roll counts only the first of its pair.
-        QCOMPARE(total, dice[6]);
-    }
-
-    void countsTheRollOnScreenHoweverClosed_data()
+    void keepsTheRollOnScreenHoweverClosed_data()
     {
         QTest::addColumn<int>("diceCount");
         QTest::addColumn<int>("attempts");
+        QTest::addColumn<int>("rerolls"); // presses of the re-roll button, including on a disabled one
         QTest::addColumn<bool>("escape");
-        QTest::newRow("two dice, OK") << 2 << 3 << false;
-        QTest::newRow("two dice, Escape") << 2 << 3 << true;
-        QTest::newRow("one die, Escape") << 1 << 3 << true;
-        QTest::newRow("no die rolls one") << 0 << 3 << false;
-        QTest::newRow("five dice roll two") << 5 << 3 << false;
-        QTest::newRow("luck test: no attempts") << 2 << 0 << false;
+        QTest::addColumn<QStringList>("rerollTexts"); // when it shows: at first and after each press
+        const QStringList three { "Encore 3 tentative(s)" };
+        QTest::newRow("three re-rolls, then none")
+            << 1 << 3 << 4 << false
+            << (three +
+                QStringList { "Encore 2 tentative(s)", "Encore 1 tentative(s)", "Plus de tentatives disponibles",
+                              "Plus de tentatives disponibles" });
+        QTest::newRow("two dice, OK") << 2 << 3 << 0 << false << three;
+        QTest::newRow("two dice, Escape") << 2 << 3 << 0 << true << three;
+        QTest::newRow("one die, Escape") << 1 << 3 << 0 << true << three;
+        QTest::newRow("no die rolls one") << 0 << 3 << 0 << false << three;
+        QTest::newRow("five dice roll two") << 5 << 3 << 0 << false << three;
+        // Without attempts only the faces and "OK" show.
+        QTest::newRow("luck test: no attempts") << 2 << 0 << 0 << false << QStringList();
     }
 
-    void countsTheRollOnScreenHoweverClosed()
+    void keepsTheRollOnScreenHoweverClosed()
     {
         QFETCH(int, diceCount);
         QFETCH(int, attempts);
+        QFETCH(int, rerolls);
         QFETCH(bool, escape);
-        const QList<int> dice = AdventureDriver::predictDice(5, 2);
+        QFETCH(QStringList, rerollTexts);
+        const QList<int> dice = AdventureDriver::predictDice(5, 2 * attempts + 2);
         ModalAnswers answers;
         QString title;
         int faces = 0;
-        bool rerollShown = false;
+        QStringList texts;
         bool helpShown = false;
+        bool enabledAtEnd = false;
         answers.thenFor("LaunchDeuce", [&](QWidget *dialog) {
             title = dialog->windowTitle();
-            faces = shownFaces(dialog);
-            rerollShown = buttonNamed(dialog, QStringLiteral("Encore"))->isVisible();
-            helpShown = helpLabel(dialog)->isVisible();
+            for (QLabel *label : dialog->findChildren<QLabel *>()) {
+                if (!label->isVisible())
+                    continue;
+                // The faces are the labels holding a picture.
+                faces += label->pixmap(Qt::ReturnByValue).isNull() ? 0 : 1;
+                helpShown = helpShown || label->text().startsWith(QStringLiteral("Vous avez plusieurs tentatives"));
+            }
+            QPushButton *reroll = buttonNamed(dialog, QStringLiteral("Encore"));
+            for (int press = 0; reroll->isVisible() && press <= rerolls; ++press) {
+                texts << reroll->text();
+                if (press < rerolls)
+                    reroll->click();
+            }
+            enabledAtEnd = reroll->isVisible() && reroll->isEnabled();
             if (escape)
                 QTest::keyClick(dialog, Qt::Key_Escape);
             else
@@ -125,12 +82,14 @@ private Q_SLOTS:
         const int total = LaunchDeuce::launch(QString(), diceCount, attempts);
         QVERIFY(answers.allAnswered());
         QCOMPARE(title, QStringLiteral("Lancer de dés"));
-        const bool twoDice = diceCount >= 2;
-        QCOMPARE(faces, twoDice ? 2 : 1);
-        QCOMPARE(total, twoDice ? dice[0] + dice[1] : dice[0]);
-        // Without attempts only the faces and "OK" show.
-        QCOMPARE(rerollShown, attempts > 0);
+        QCOMPARE(texts, rerollTexts);
         QCOMPARE(helpShown, attempts > 0);
+        QCOMPARE(enabledAtEnd, rerolls < attempts);
+        // Each roll draws a pair of dice; a one-die roll counts only the first of its pair.
+        const bool twoDice = diceCount >= 2;
+        const int last = 2 * qMin(rerolls, attempts);
+        QCOMPARE(faces, twoDice ? 2 : 1);
+        QCOMPARE(total, twoDice ? dice[last] + dice[last + 1] : dice[last]);
     }
 };
 

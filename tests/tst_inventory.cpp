@@ -3,14 +3,9 @@
 
 #include "adventuredriver.h"
 #include "combatitem.h"
-#include "gamebook.h"
 #include "inventorychoice.h"
 #include "modalanswers.h"
 #include "testmain.h"
-
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 
 namespace {
 
@@ -39,55 +34,18 @@ void answerChoice(ModalAnswers &answers, QStringList *shown, int row, bool valid
     });
 }
 
-// Keeps the bonus that the next combat dialog shows, then closes it.
-void readFightBonus(ModalAnswers &answers, QString *bonus)
-{
-    answers.thenFor("Attack", [bonus](QWidget *dialog) {
-        *bonus = dialog->findChild<QLabel *>(QStringLiteral("lbl_Bonus"))->text();
-        QMetaObject::invokeMethod(dialog, "close", Qt::QueuedConnection);
-    });
-}
-
 QByteArray object(const QByteArray &name, int type = 0, int habileteBonus = 0, const QByteArray &flag = {})
 {
     return "<Objet" + flag + "><Text>" + name + "</Text><Type>" + QByteArray::number(type) +
         "</Type><Bonus Habilete=\"" + QByteArray::number(habileteBonus) + "\"/></Objet>";
 }
 
-// A paragraph that handles `objects` on its first visit; "Suite" leads to `next`, and
-// an "Orc" is there to fight when `next` is empty.
-QByteArray paragraph(const QByteArray &id, const QByteArray &objects, const QByteArray &next = {})
-{
-    const QByteArray fight = "<Type>O,A</Type><Monster><M Name=\"Orc\" Habilete=\"6\" Endurance=\"6\"/></Monster>";
-    const QByteArray choice = "<Type>O,C</Type><Choices><C Value=\"" + next + "\">Suite</C></Choices>";
-    return "<Attr id=\"" + id + "\"><Text>Paragraphe " + id + "</Text>" + (next.isEmpty() ? fight : choice) +
-        "<Objects>" + objects + "</Objects></Attr>";
-}
-
 } // namespace
 
-class InventoryTest : public QObject {
+class InventoryTest : public WorkspaceTest {
     Q_OBJECT
 
-public:
-    explicit InventoryTest(TestWorkspace *workspace)
-        : workspace(workspace)
-    {
-    }
-
-private:
-    gameBook *start(const QByteArray &paragraphs)
-    {
-        return AdventureDriver::start(workspace->writeParagraphs(paragraphs));
-    }
-
-    TestWorkspace *workspace;
-
 private Q_SLOTS:
-    void init() { workspace->clearBooks(); }
-
-    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
-
     void choiceReturnsTheChosenPosition()
     {
         CombatItem items[] = { { "Dague", 1, 0 }, { "Dague", 2, 0 }, { "Hache", 3, 0 } };
@@ -117,16 +75,22 @@ private Q_SLOTS:
     {
         QFETCH(bool, validate);
         QFETCH(QString, bonus);
-        const QByteArray objects =
-            object("Clé", 3, 0, " exchange=\"1\"") + object("Dague", 1, 1) + object("Corde") + object("Hache", 1, 3);
-        gameBook *window = start(paragraph("000", {}, "001") + paragraph("001", objects));
+        // The objects come with the second paragraph, the fight after them.
+        gameBook *window = AdventureDriver::start(workspace.writeParagraphs(
+            R"(<Attr id="000"><Type>C</Type><Choices><C Value="001">Suite</C></Choices></Attr>
+            <Attr id="001"><Type>O,A</Type><Monster><M Name="Orc" Habilete="6" Endurance="6"/></Monster><Objects>)" +
+            object("Clé", 3, 0, " exchange=\"1\"") + object("Dague", 1, 1) + object("Corde") + object("Hache", 1, 3) +
+            "</Objects></Attr>"));
         ModalAnswers answers;
         QStringList exchange;
         QStringList weapons;
         QString shownBonus;
         answerChoice(answers, &exchange, -1, false);
         answerChoice(answers, &weapons, 1, validate);
-        readFightBonus(answers, &shownBonus);
+        answers.thenFor("Attack", [&shownBonus](QWidget *dialog) {
+            shownBonus = dialog->findChild<QLabel *>(QStringLiteral("lbl_Bonus"))->text();
+            QMetaObject::invokeMethod(dialog, "close", Qt::QueuedConnection);
+        });
         QVERIFY(AdventureDriver::press(window, QStringLiteral("Suite")));
         // An exchange with nothing carried offers no row and still adds its object.
         QCOMPARE(exchange, (QStringList { "Sélection de", "l'objet" }));

@@ -6,9 +6,6 @@
 #include "modalanswers.h"
 #include "testmain.h"
 
-#include <QTextEdit>
-#include <QTimer>
-
 namespace {
 
 // Presses a key on the widget that has the focus, from the event loop, so that a dialog the
@@ -33,24 +30,13 @@ void press(gameBook *window, Qt::Key key)
 
 } // namespace
 
-class KeyboardTest : public QObject {
+class KeyboardTest : public WorkspaceTest {
     Q_OBJECT
 
-public:
-    explicit KeyboardTest(TestWorkspace *workspace)
-        : workspace(workspace)
-    {
-    }
-
-private:
-    TestWorkspace *workspace;
-
 private Q_SLOTS:
-    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
-
     void playsWithoutTheMouse()
     {
-        gameBook *window = AdventureDriver::start(workspace->writeParagraphs(R"(
+        gameBook *window = AdventureDriver::start(workspace.writeParagraphs(R"(
             <Attr id="000"><Text>Une auberge.</Text><Type>B,E,C</Type><Bonus Endurance="-4"/>
               <Choices><C Value="100">Au pont</C><C Value="000">Dormir</C></Choices></Attr>
             <Attr id="100"><Text>Un pont.</Text><Type>L</Type>

@@ -10,14 +10,6 @@
 #include "stat.h"
 #include "testmain.h"
 
-#include <QDir>
-#include <QDropEvent>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QMimeData>
-#include <QStandardPaths>
-#include <QStatusBar>
-
 #include <cstdio>
 
 #include <sys/stat.h>
@@ -33,37 +25,17 @@ QString readerFolder()
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/valdoriel/Add-on");
 }
 
-gameBook *shownAdventure()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *window = qobject_cast<gameBook *>(widget); window && window->isVisible())
-            return window;
-    }
-    return nullptr;
-}
-
 } // namespace
 
-class OpeningTest : public QObject {
+class OpeningTest : public WorkspaceTest {
     Q_OBJECT
 
-public:
-    explicit OpeningTest(TestWorkspace *workspace)
-        : workspace(workspace)
-    {
-    }
-
-private:
-    TestWorkspace *workspace;
-
 private Q_SLOTS:
-    void init() { workspace->clearBooks(); }
-
-    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
+    void init() { workspace.clearBooks(); }
 
     void listsTheReadersBooksAfterTheWorkingFolders()
     {
-        workspace->writeBook(QStringLiteral("z.xml"), "<L Title=\"Fourni\"/>");
+        workspace.writeBook(QStringLiteral("z.xml"), "<L Title=\"Fourni\"/>");
         {
             MainWindow window;
             QCOMPARE(window.findChild<QListWidget *>(QStringLiteral("listWidget"))->count(), 1);
@@ -117,7 +89,7 @@ private Q_SLOTS:
 
     void startsABookAtAParagraphWithItsSeed()
     {
-        const QString path = workspace->writeParagraphs(twoParagraphs);
+        const QString path = workspace.writeParagraphs(twoParagraphs);
         MainWindow selection;
         QList<int> scores;
         for (int run = 0; run < 2; ++run) {
@@ -126,7 +98,7 @@ private Q_SLOTS:
                 answers.acceptDice();
             selection.startBook(path, QStringLiteral("042"), 99);
             QVERIFY(answers.allAnswered());
-            gameBook *window = shownAdventure();
+            gameBook *window = AdventureDriver::shownWindow();
             QCOMPARE(AdventureDriver::shownText(window), QStringLiteral("Plus loin."));
             QCOMPARE(window->adventure().visitedParagraphs(), QStringLiteral("042,"));
             scores << window->adventure().habilete()->initial() << window->adventure().endurance()->initial();
@@ -137,11 +109,11 @@ private Q_SLOTS:
 
     void startsADroppedBook()
     {
-        const QString path = workspace->writeParagraphs(twoParagraphs);
+        const QString path = workspace.writeParagraphs(twoParagraphs);
         MainWindow selection;
         QMimeData data;
         data.setUrls(
-            { QUrl::fromLocalFile(workspace->bookFolder() + QStringLiteral("/notes.txt")), QUrl::fromLocalFile(path) });
+            { QUrl::fromLocalFile(workspace.bookFolder() + QStringLiteral("/notes.txt")), QUrl::fromLocalFile(path) });
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&selection, &enter);
         QVERIFY(enter.isAccepted());
@@ -151,25 +123,25 @@ private Q_SLOTS:
             answers.acceptDice();
         QApplication::sendEvent(&selection, &drop);
         QTRY_VERIFY_WITH_TIMEOUT(answers.allAnswered(), 20000);
-        QTRY_COMPARE(AdventureDriver::shownText(shownAdventure()), QStringLiteral("Le début."));
+        QTRY_COMPARE(AdventureDriver::shownText(AdventureDriver::shownWindow()), QStringLiteral("Le début."));
     }
 
     void rereadsTheBookAfterAnEdit()
     {
-        const QString path = workspace->writeParagraphs(twoParagraphs);
+        const QString path = workspace.writeParagraphs(twoParagraphs);
         gameBook *window = AdventureDriver::start(path);
         QVERIFY(AdventureDriver::press(window, QStringLiteral("Plus loin")));
         const QString visits = window->adventure().visitedParagraphs();
         // Written in place, then as a new file renamed over the old one, then half-written.
-        workspace->writeParagraphs(QByteArray(twoParagraphs).replace("Plus loin.", "Encore plus loin."));
+        workspace.writeParagraphs(QByteArray(twoParagraphs).replace("Plus loin.", "Encore plus loin."));
         QTRY_COMPARE_WITH_TIMEOUT(AdventureDriver::shownText(window), QStringLiteral("Encore plus loin."), 5000);
         const QString renamed =
-            workspace->writeBook(QStringLiteral("nouveau.tmp"),
-                                 TestWorkspace::book(QByteArray(twoParagraphs).replace("<Type>X", "<Type>E,X")));
+            workspace.writeBook(QStringLiteral("nouveau.tmp"),
+                                TestWorkspace::book(QByteArray(twoParagraphs).replace("<Type>X", "<Type>E,X")));
         QCOMPARE(::rename(QFile::encodeName(renamed).constData(), QFile::encodeName(path).constData()), 0);
         QTRY_COMPARE_WITH_TIMEOUT(AdventureDriver::captions(window), (QStringList { "Prendre un repas ?", "Terminer" }),
                                   5000);
-        workspace->writeBook(QStringLiteral("livre.xml"), "<Livre Title=\"x\">\n<Attr id=\"042\">\n<Text>");
+        workspace.writeBook(QStringLiteral("livre.xml"), "<Livre Title=\"x\">\n<Attr id=\"042\">\n<Text>");
         QTRY_VERIFY_WITH_TIMEOUT(window->statusBar()->currentMessage().contains(QStringLiteral("ligne 3")), 5000);
         QCOMPARE(AdventureDriver::captions(window), (QStringList { "Prendre un repas ?", "Terminer" }));
         QCOMPARE(window->adventure().visitedParagraphs(), visits);
@@ -185,7 +157,7 @@ private Q_SLOTS:
     void refusesWhatIsNoBookAtOnce()
     {
         QFETCH(QString, kind);
-        QString path = workspace->bookFolder() + QStringLiteral("/livre.xml");
+        QString path = workspace.bookFolder() + QStringLiteral("/livre.xml");
         if (kind == QLatin1String("folder"))
             QVERIFY(QDir().mkdir(path));
         else if (kind == QLatin1String("pipe"))
@@ -193,7 +165,7 @@ private Q_SLOTS:
         else if (kind == QLatin1String("device"))
             path = QStringLiteral("/dev/zero");
         else if (kind == QLatin1String("too large"))
-            QVERIFY(QFile(workspace->writeParagraphs(twoParagraphs)).resize(129 * 1024 * 1024));
+            QVERIFY(QFile(workspace.writeParagraphs(twoParagraphs)).resize(129 * 1024 * 1024));
         MainWindow selection;
         ModalAnswers answers;
         QString title;
@@ -201,8 +173,7 @@ private Q_SLOTS:
         selection.startBook(path);
         QVERIFY(answers.allAnswered());
         QCOMPARE(title, QStringLiteral("Erreur ouverture fichier-jeu"));
-        QVERIFY(!shownAdventure()->adventure().hero()); // no dice were rolled
-        QFile::remove(path);
+        QVERIFY(!AdventureDriver::shownWindow()->adventure().hero()); // no dice were rolled
     }
 };
 

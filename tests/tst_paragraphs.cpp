@@ -1,14 +1,11 @@
-// Showing a paragraph: its text, its monsters and the layout of its buttons in the play area.
+// The adventure window: its sheet, empty until the game fills it, and the text and buttons
+// each paragraph lays out in the play area.
 
 #include "adventure.h"
 #include "adventuredriver.h"
-#include "character.h"
 #include "gamebook.h"
 #include "gamebutton.h"
 #include "testmain.h"
-
-#include <QGridLayout>
-#include <QTextEdit>
 
 namespace {
 
@@ -31,25 +28,33 @@ QByteArray choices(int count)
 
 } // namespace
 
-class ParagraphsTest : public QObject {
+class ParagraphsTest : public WorkspaceTest {
     Q_OBJECT
-
-public:
-    explicit ParagraphsTest(TestWorkspace *workspace)
-        : workspace(workspace)
-    {
-    }
 
 private:
     gameBook *open(const QByteArray &paragraphs)
     {
-        return AdventureDriver::start(workspace->writeParagraphs(paragraphs));
+        return AdventureDriver::start(workspace.writeParagraphs(paragraphs));
     }
 
-    TestWorkspace *workspace;
-
 private Q_SLOTS:
-    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
+    void startsEmpty()
+    {
+        gameBook window;
+        QCOMPARE(window.windowTitle(), QStringLiteral("Feuille d'Aventure"));
+        QCOMPARE(window.windowModality(), Qt::ApplicationModal); // the selection window waits
+        const QList<QSpinBox *> boxes = window.findChildren<QSpinBox *>();
+        QCOMPARE(boxes.size(), 8);
+        for (QSpinBox *box : boxes)
+            QVERIFY(box->value() == 0 && box->isReadOnly());
+        for (QListWidget *list : window.findChildren<QListWidget *>())
+            QCOMPARE(list->count(), 0);
+        QVERIFY(window.adventure().visitedParagraphs().isEmpty());
+        // "Monstres rencontrés" is there but does nothing.
+        window.findChild<QPushButton *>(QStringLiteral("pb_MonsterList"))->click();
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            QVERIFY(widget->isHidden());
+    }
 
     void laysOutButtons_data()
     {
@@ -64,14 +69,6 @@ private Q_SLOTS:
         QTest::newRow("five choices")
             << "<Type>C</Type>" + choices(5) << QStringList { "Choix 1", "Choix 2", "Choix 3", "Choix 4", "Choix 5" }
             << QList<QList<int>> { { 1, 0, 1 }, { 1, 1, 1 }, { 1, 2, 1 }, { 2, 0, 1 }, { 3, 0, 1 } } << 3;
-        QList<QList<int>> manyCells { { 1, 0, 1 }, { 1, 1, 1 }, { 1, 2, 1 } };
-        QStringList manyCaptions { "Choix 1", "Choix 2", "Choix 3" };
-        for (int number = 4; number <= 100; ++number) {
-            manyCells.append({ number - 2, 0, 1 });
-            manyCaptions.append(QStringLiteral("Choix %1").arg(number));
-        }
-        QTest::newRow("150 choices: 100 buttons, the text spans the three columns of buttons")
-            << "<Type>C</Type>" + choices(150) << manyCaptions << manyCells << 3;
         QTest::newRow("meal, flight, then choices below")
             << QByteArray("<Type>E,F,C</Type><Flee active=\"1\" Round=\"1\" Ref=\"f\"/>") + choices(1)
             << QStringList { "Prendre un repas ?", "Fuir", "Choix 1" }
@@ -93,63 +90,19 @@ private Q_SLOTS:
         QFETCH(QList<QList<int>>, cells);
         QFETCH(int, textSpan);
         gameBook *window = open("<Attr id=\"000\"><Text>Texte</Text>" + attr + "</Attr>");
-        const QList<GameButton *> buttons = AdventureDriver::buttons(window);
+        // Each button carries its kind and, for a way, the paragraph it leads to.
+        const QMap<QString, QString> carried { { "Fuir", "Flee f" }, { "Choix 1", "Choice c1" }, { "Terminer", " " } };
         QStringList shown;
         QList<QList<int>> placed;
-        for (GameButton *button : buttons) {
+        for (GameButton *button : AdventureDriver::buttons(window)) {
             shown << button->text();
             placed << cell(window, button);
+            if (carried.contains(button->text()))
+                QCOMPARE(button->buttonType() + ' ' + button->objectName(), carried.value(button->text()));
         }
         QCOMPARE(shown, captions);
         QCOMPARE(placed, cells);
         QCOMPARE(cell(window, AdventureDriver::textView(window)), (QList<int> { 0, 0, textSpan }));
-        if (GameButton *flight = AdventureDriver::button(window, QStringLiteral("Fuir"))) {
-            QCOMPARE(flight->objectName(), QStringLiteral("f"));
-            QCOMPARE(flight->buttonType(), QStringLiteral("Flee"));
-        }
-        if (GameButton *first = AdventureDriver::button(window, QStringLiteral("Choix 1"))) {
-            QCOMPARE(first->objectName(), QStringLiteral("c1"));
-            QCOMPARE(first->buttonType(), QStringLiteral("Choice"));
-        }
-    }
-
-    void endsTheAdventure_data()
-    {
-        QTest::addColumn<QByteArray>("code");
-        QTest::newRow("X") << QByteArray("X");
-        QTest::newRow("V") << QByteArray("V");
-    }
-
-    void endsTheAdventure()
-    {
-        QFETCH(QByteArray, code);
-        gameBook *window = open("<Attr id=\"000\"><Text>Fin.</Text><Type>" + code + "</Type></Attr>");
-        GameButton *end = AdventureDriver::button(window, QStringLiteral("Terminer"));
-        QVERIFY(end);
-        QVERIFY(end->buttonType().isEmpty());
-        QVERIFY(window->isVisible());
-        end->click();
-        QVERIFY(!window->isVisible());
-        QCOMPARE(window->adventure().visitedParagraphs(), QStringLiteral("000,"));
-    }
-
-    void showsWhatTheBookHolds()
-    {
-        gameBook *window = open(R"(
-            <Attr id="000"><Text>&lt;b&gt;Gras&lt;/b&gt; et normal</Text><Type>C</Type>
-              <Choices><C Value="999">Nulle part</C><C/></Choices></Attr>)");
-        QTextEdit *view = AdventureDriver::textView(window);
-        QCOMPARE(view->toPlainText(), QStringLiteral("Gras et normal"));
-        QVERIFY(view->toHtml().contains(QStringLiteral("font-weight:600")));
-        QCOMPARE(AdventureDriver::captions(window), (QStringList { "Nulle part", "" }));
-
-        QVERIFY(AdventureDriver::press(window, QStringLiteral("Nulle part")));
-        QCOMPARE(AdventureDriver::shownText(window),
-                 QStringLiteral("Le paragraphe « 999 » n'existe pas dans ce livre."));
-        QCOMPARE(AdventureDriver::captions(window), QStringList { "Terminer" });
-        AdventureDriver::button(window, QStringLiteral("Terminer"))->click();
-        QVERIFY(!window->isVisible());
-        QCOMPARE(window->adventure().visitedParagraphs(), QStringLiteral("000,999,"));
     }
 };
 

@@ -10,12 +10,6 @@
 #include "modalanswers.h"
 #include "testmain.h"
 
-#include <QGridLayout>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QTextEdit>
-#include <QTextLayout>
-
 namespace {
 
 const QString book = TestWorkspace::repositoryFile(QStringLiteral("tests/books/la-foret-des-murmures.xml"));
@@ -42,15 +36,10 @@ bool fits(const QString &caption, const QFont &font, const QRect &area)
 
 } // namespace
 
-class ReadabilityTest : public QObject {
+class ReadabilityTest : public WorkspaceTest {
     Q_OBJECT
 
-public:
-    explicit ReadabilityTest(TestWorkspace *) { }
-
 private Q_SLOTS:
-    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
-
     void showsEveryParagraphWhole_data()
     {
         QTest::addColumn<QSize>("windowSize");

@@ -10,19 +10,6 @@
 #include "savestore.h"
 #include "testmain.h"
 
-#include <QAction>
-#include <QDir>
-#include <QFileInfo>
-#include <QGridLayout>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QStatusBar>
-
 namespace {
 
 const QByteArray crossroads =
@@ -41,9 +28,8 @@ const QByteArray goblin =
 QStringList view(gameBook *window)
 {
     QStringList seen;
-    for (const char *name : { "sb_maxHabilete", "sb_Habilete", "sb_maxEndurance", "sb_Endurance", "sb_maxChance",
-                              "sb_Chance", "sb_Gold", "sb_Food" })
-        seen << QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(AdventureDriver::sheetValue(window, name));
+    for (int value : AdventureDriver::sheet(window))
+        seen << QString::number(value);
     seen << AdventureDriver::equipmentRows(window).join(QLatin1Char('|')) << AdventureDriver::shownText(window);
     QGridLayout *grid = AdventureDriver::playGrid(window);
     for (GameButton *button : AdventureDriver::buttons(window)) {
@@ -58,40 +44,28 @@ QStringList view(gameBook *window)
     return seen;
 }
 
-QAction *saveEntry(gameBook *window)
-{
-    for (QAction *action : window->findChildren<QAction *>()) {
-        if (action->text() == QLatin1String("Sauvegarder l'aventure"))
-            return action;
-    }
-    return nullptr;
-}
-
-QByteArray changed(const QByteArray &save, const std::function<void(QJsonObject *)> &change)
+// The save with the value at `path` ("key" or "key/inner key") replaced.
+QByteArray changed(const QByteArray &save, const QString &path, const QJsonValue &value)
 {
     QJsonObject root = QJsonDocument::fromJson(save).object();
-    change(&root);
+    const QString key = path.section(QLatin1Char('/'), 0, 0);
+    QJsonObject inner = root[key].toObject();
+    inner[path.section(QLatin1Char('/'), 1)] = value;
+    root[key] = path.contains(QLatin1Char('/')) ? QJsonValue(inner) : value;
     return QJsonDocument(root).toJson();
 }
 
 } // namespace
 
-class SavesTest : public QObject {
+class SavesTest : public WorkspaceTest {
     Q_OBJECT
 
-public:
-    explicit SavesTest(TestWorkspace *workspace)
-        : workspace(workspace)
-    {
-    }
-
 private:
-    TestWorkspace *workspace;
     QString bookPath;
 
     // Starts the book from the selection window, first answering that the saved adventure
     // is to be taken up, then as `answers` says; returns the adventure window on show.
-    gameBook *resumeFromList(const std::function<void(ModalAnswers *)> &answer = {})
+    gameBook *resumeFromList(const std::function<void(ModalAnswers *)> &answer)
     {
         ModalAnswers answers;
         answers.then<QMessageBox>([](QMessageBox *box) {
@@ -99,19 +73,12 @@ private:
             QCOMPARE(box->button(QMessageBox::No)->text(), QStringLiteral("Nouvelle aventure"));
             ModalAnswers::clickLater(box->button(QMessageBox::Yes));
         });
-        if (answer)
-            answer(&answers);
+        answer(&answers);
         MainWindow selection;
         selection.findChild<QListWidget *>(QStringLiteral("listWidget"))->setCurrentRow(0);
         selection.findChild<QPushButton *>(QStringLiteral("pb_Launch"))->click();
         AdventureDriver::settle();
-        if (!answers.allAnswered())
-            return nullptr;
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (auto *window = qobject_cast<gameBook *>(widget); window && window->isVisible())
-                return window;
-        }
-        return nullptr;
+        return answers.allAnswered() ? AdventureDriver::shownWindow() : nullptr;
     }
 
     // Plays the presses on a new adventure and saves it.
@@ -124,20 +91,18 @@ private:
                               [](QWidget *open) { QMetaObject::invokeMethod(open, "reject", Qt::QueuedConnection); });
         for (const QString &caption : presses)
             AdventureDriver::press(window, caption);
-        saveEntry(window)->trigger();
+        window->findChild<QAction *>(QStringLiteral("actionSauvegarder"))->trigger();
         return window;
     }
 
 private Q_SLOTS:
     void init()
     {
-        workspace->clearBooks();
-        QDir(QFileInfo(SaveStore::pathFor(workspace->bookFolder() + QStringLiteral("/livre.xml"))).path())
+        workspace.clearBooks();
+        QDir(QFileInfo(SaveStore::pathFor(workspace.bookFolder() + QStringLiteral("/livre.xml"))).path())
             .removeRecursively();
-        bookPath = workspace->writeParagraphs(crossroads + goblin);
+        bookPath = workspace.writeParagraphs(crossroads + goblin);
     }
-
-    void cleanup() { QVERIFY(AdventureDriver::deleteAdventureWindows()); }
 
     void resumesEachKindOfScreen_data()
     {
@@ -179,7 +144,7 @@ private Q_SLOTS:
     void warnsOfAChangedBook()
     {
         playAndSave({ "Prendre un repas ?" })->close();
-        workspace->writeParagraphs(crossroads); // the goblin is gone
+        workspace.writeParagraphs(crossroads); // the goblin is gone
         QString warning;
         gameBook *resumed = resumeFromList([&warning](ModalAnswers *answers) { answers->acceptMessageBox(&warning); });
         QVERIFY(resumed);
@@ -213,25 +178,13 @@ private Q_SLOTS:
             { "not JSON", QByteArray("\xff\xfe\x00{ sauvegarde", 13) },
             { "too large", valid + QByteArray(17 * 1024 * 1024, ' ') },
             { "deeply nested", QByteArray(200000, '[') },
-            { "absurd number", changed(valid, [](QJsonObject *root) { (*root)["gold"] = 1e300; }) },
-            { "score above its start",
-              changed(valid,
-                      [](QJsonObject *root) {
-                          (*root)["hero"] = QJsonObject { { "habilete", QJsonArray { 5, 9 } },
-                                                          { "endurance", QJsonArray { 20, 20 } },
-                                                          { "chance", QJsonArray { 9, 9 } } };
-                      }) },
-            { "huge text",
-              changed(valid,
-                      [](QJsonObject *root) {
-                          QJsonObject screen = (*root)["screen"].toObject();
-                          screen["text"] = QString(5000000, QLatin1Char('a'));
-                          (*root)["screen"] = screen;
-                      }) },
+            { "absurd number", changed(valid, "gold", 1e300) },
+            { "score above its start", changed(valid, "hero/habilete", QJsonArray { 5, 9 }) },
+            { "huge text", changed(valid, "screen/text", QString(5000000, QLatin1Char('a'))) },
             { "a million objects",
               QByteArray(valid).replace("\"objects\": [", "\"objects\": [" + QByteArray("{},").repeated(1000000)) },
-            { "wrong type", changed(valid, [](QJsonObject *root) { (*root)["visited"] = "000"; }) },
-            { "another program's", changed(valid, [](QJsonObject *root) { (*root)["valdorielSave"] = 2; }) },
+            { "wrong type", changed(valid, "visited", "000") },
+            { "another program's", changed(valid, "valdorielSave", 2) },
         };
         const QByteArray hostile = saves.value(hostility);
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));

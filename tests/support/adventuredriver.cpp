@@ -51,6 +51,15 @@ QList<int> AdventureDriver::predictDice(unsigned seed, int count)
     return dice;
 }
 
+gameBook *AdventureDriver::shownWindow()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<gameBook *>(widget); window && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
 void AdventureDriver::settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -114,6 +123,15 @@ QString AdventureDriver::shownText(gameBook *window)
 int AdventureDriver::sheetValue(gameBook *window, const char *spinBoxName)
 {
     return window->findChild<QSpinBox *>(QLatin1String(spinBoxName))->value();
+}
+
+QList<int> AdventureDriver::sheet(gameBook *window)
+{
+    QList<int> values;
+    for (const char *name : { "sb_maxHabilete", "sb_Habilete", "sb_maxEndurance", "sb_Endurance", "sb_maxChance",
+                              "sb_Chance", "sb_Gold", "sb_Food" })
+        values.append(sheetValue(window, name));
+    return values;
 }
 
 QStringList AdventureDriver::equipmentRows(gameBook *window)

@@ -21,6 +21,8 @@ public:
     // The dice that the next draws will give after srand(seed); the generator is left
     // seeded with `seed` again, so the code under test draws the same dice.
     static QList<int> predictDice(unsigned seed, int count);
+    // The adventure window on show, if any.
+    static gameBook *shownWindow();
 
     // Deletes the widgets released by the last click, as the event loop would.
     static void settle();
@@ -35,6 +37,8 @@ public:
     static QTextEdit *textView(gameBook *window);
     static QString shownText(gameBook *window);
     static int sheetValue(gameBook *window, const char *spinBoxName);
+    // The starting and current HABILETE, ENDURANCE and CHANCE, then the gold and the provisions.
+    static QList<int> sheet(gameBook *window);
     static QStringList equipmentRows(gameBook *window);
 };
 

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
-#include <QPushButton>
 
 ModalAnswers::ModalAnswers(int timeLimitMilliseconds)
     : timeLimit(timeLimitMilliseconds)

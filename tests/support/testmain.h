@@ -1,20 +1,19 @@
 #ifndef TESTMAIN_H
 #define TESTMAIN_H
 
-#include "testworkspace.h"
+#include "workspacetest.h"
 
-#include <QApplication>
 #include <QtTest>
+#include <QtWidgets>
 
-// Runs a test object offscreen inside its own temporary working directory.
+// Runs a test object offscreen; the object makes its workspace the working directory.
 #define VALDORIEL_TEST_MAIN(TestObject)                                                                                \
     int main(int argc, char *argv[])                                                                                   \
     {                                                                                                                  \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
         QApplication application(argc, argv);                                                                          \
-        TestWorkspace workspace;                                                                                       \
-        TestObject test(&workspace);                                                                                   \
+        TestObject test;                                                                                               \
         return QTest::qExec(&test, argc, argv);                                                                        \
     }
 
