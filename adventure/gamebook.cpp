@@ -125,10 +125,15 @@ void gameBook::rereadBook()
 void gameBook::rollStartingScores()
 {
     game->rollStartingScores();
+    showStartingScores();
+    refreshScores();
+}
+
+void gameBook::showStartingScores()
+{
     ui->sb_maxHabilete->setValue(game->habilete()->initial());
     ui->sb_maxEndurance->setValue(game->endurance()->initial());
     ui->sb_maxChance->setValue(game->chance()->initial());
-    refreshScores();
 }
 
 bool gameBook::resumeSavedAdventure()
@@ -150,9 +155,7 @@ bool gameBook::resumeSavedAdventure()
     }
     if (readBook()) {
         game->restore(saved.snapshot);
-        ui->sb_maxHabilete->setValue(game->habilete()->initial());
-        ui->sb_maxEndurance->setValue(game->endurance()->initial());
-        ui->sb_maxChance->setValue(game->chance()->initial());
+        showStartingScores();
         showScreen(game->screen());
     }
     return true;

@@ -70,6 +70,8 @@ private:
     void placeButton(const PlayAction &action);
     void orderFocus();
     void refreshSheet();
+    // The three starting values, which change only when the hero is rolled or taken up again.
+    void showStartingScores();
 
     Ui_gameBook *ui;
     QFile gameFile;
