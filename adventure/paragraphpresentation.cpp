@@ -2,6 +2,7 @@
 // in the play area.
 
 #include "adventure.h"
+#include "automaticsave.h"
 #include "booktextview.h"
 #include "gamebook.h"
 #include "gamebutton.h"
@@ -36,7 +37,9 @@ void gameBook::showScreen(const PlayAreaContent &content)
         shownScreen = content.showing;
     }
     refreshSheet();
-    saveAction->setEnabled(game->hero() != nullptr);
+    updateAdventureMenu();
+    if (keptAutomatically)
+        automaticSave->changed();
 }
 
 void gameBook::showContent(const PlayAreaContent &content)

@@ -22,9 +22,10 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Starts a new adventure on the book at once: its dice, then `firstParagraph` as a first
-    // visit, the dice drawn from `seed` when one is given. A file that cannot be read is
-    // said to be so before any dice.
+    // Starts the book at once, as the list does, asking first whether to take up its saves.
+    // Given `firstParagraph` or `seed`, an author's trial run begins instead, without asking:
+    // its dice, then `firstParagraph` as a first visit, the dice drawn from `seed` when one is
+    // given. A file that cannot be read is said to be so before any dice.
     void startBook(const QString &path, const QString &firstParagraph = QStringLiteral("000"),
                    std::optional<unsigned> seed = std::nullopt);
 
@@ -39,7 +40,8 @@ private Q_SLOTS:
 private:
     // A new adventure window, in place of the last one.
     gameBook *openAdventureWindow(const QString &path);
-    bool askToResume();
+    // Takes up a save of the book, or begins a new adventure, as the reader answers.
+    void playBook(const QString &path);
     void scanBooks();
     void scanFolder(const QString &folder);
     // True when the file cannot be read or holds no usable text.

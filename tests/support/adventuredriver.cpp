@@ -3,6 +3,7 @@
 #include "gamebook.h"
 #include "gamebutton.h"
 #include "modalanswers.h"
+#include "randomdice.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -11,14 +12,12 @@
 #include <QSpinBox>
 #include <QTextEdit>
 
-#include <cstdlib>
-
 gameBook *AdventureDriver::start(const QString &bookPath, unsigned seed)
 {
     auto *window = new gameBook;
     window->setFileName(bookPath);
     window->show();
-    srand(seed);
+    RandomDice::shared().seed(seed);
     ModalAnswers answers;
     for (int roll = 0; roll < 3; ++roll)
         answers.acceptDice();
@@ -43,11 +42,11 @@ bool AdventureDriver::deleteAdventureWindows()
 
 QList<int> AdventureDriver::predictDice(unsigned seed, int count)
 {
-    srand(seed);
+    RandomDice::shared().seed(seed);
     QList<int> dice;
     for (int draw = 0; draw < count; ++draw)
-        dice.append(rand() % 6 + 1);
-    srand(seed);
+        dice.append(RandomDice::shared().nextFace());
+    RandomDice::shared().seed(seed);
     return dice;
 }
 

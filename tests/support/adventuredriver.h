@@ -18,7 +18,7 @@ public:
     // Deletes every adventure window still alive (with the dialogs each one owns) and
     // the widgets released with them; true when no top-level window is left over.
     static bool deleteAdventureWindows();
-    // The dice that the next draws will give after srand(seed); the generator is left
+    // The dice that the next draws will give once seeded with `seed`; the dice are left
     // seeded with `seed` again, so the code under test draws the same dice.
     static QList<int> predictDice(unsigned seed, int count);
     // The adventure window on show, if any.

@@ -1,0 +1,50 @@
+#ifndef AUTOMATICSAVE_H
+#define AUTOMATICSAVE_H
+
+#include <QObject>
+#include <QString>
+#include <QThread>
+
+class Adventure;
+
+// Keeps an adventure in its book's automatic save as it goes. The files are written on a
+// thread of their own, so that play never waits for the disk: a change is written once the
+// write under way is over, only the latest of those made meanwhile, and each file is whole
+// at every moment. An adventure that has ended has its automatic save removed, so that it
+// is not offered again.
+class AutomaticSave : public QObject {
+    Q_OBJECT
+
+public:
+    // `adventure` must outlive this.
+    explicit AutomaticSave(const Adventure *adventure, QObject *parent = nullptr);
+    // Waits for the latest state to be written.
+    ~AutomaticSave() override;
+
+    // The book played, and the hash of its text as read.
+    void setBook(const QString &bookPath, const QString &bookHash);
+    // The adventure changed: nothing is written before it has a step.
+    void changed();
+    // Waits until the latest state is written.
+    void flush();
+
+Q_SIGNALS:
+    // A write failed after one that did not, or as the first: said once for a run of failures.
+    void failed(const QString &reason);
+
+private:
+    void writeLatest(bool wait);
+    void finished(const QString &error);
+    void report(const QString &error);
+
+    const Adventure *m_adventure;
+    QString m_bookPath;
+    QString m_bookHash;
+    QThread m_thread;
+    QObject *m_worker; // lives in m_thread, which runs the writes posted to it
+    bool m_writing = false;
+    bool m_pending = false;
+    bool m_failing = false;
+};
+
+#endif // AUTOMATICSAVE_H
