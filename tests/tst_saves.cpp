@@ -29,26 +29,6 @@ const QByteArray goblin =
     "<Monster><M Name=\"Gobelin\" Habilete=\"5\" Endurance=\"0\" Value=\"000\"/></Monster></Attr>";
 const QString firstVisit = QStringLiteral("Vous êtes au carrefour.  Vous revenez au carrefour.");
 
-// What the reader sees: the sheet, the equipment, the text and every button with its state.
-QStringList view(gameBook *window)
-{
-    QStringList seen;
-    for (int value : AdventureDriver::sheet(window))
-        seen << QString::number(value);
-    seen << AdventureDriver::equipmentRows(window).join(QLatin1Char('|')) << AdventureDriver::shownText(window);
-    QGridLayout *grid = AdventureDriver::playGrid(window);
-    for (GameButton *button : AdventureDriver::buttons(window)) {
-        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
-        grid->getItemPosition(grid->indexOf(button), &row, &column, &rowSpan, &columnSpan);
-        seen << QStringLiteral("%1 %2 %3 %4 (%5, %6)")
-                    .arg(button->text(), button->buttonType(), button->objectName())
-                    .arg(button->isEnabled())
-                    .arg(row)
-                    .arg(column);
-    }
-    return seen;
-}
-
 // `node` with the value at `path` ("key/0/key": keys of objects, positions in arrays) replaced.
 QJsonValue changed(const QJsonValue &node, QStringList path, const QJsonValue &value)
 {
@@ -69,17 +49,6 @@ QByteArray changed(const QByteArray &save, const QString &path, const QJsonValue
 {
     const QJsonValue root = QJsonDocument::fromJson(save).object();
     return QJsonDocument(changed(root, path.split(QLatin1Char('/')), value).toObject()).toJson();
-}
-
-QAction *action(gameBook *window, const char *name)
-{
-    return window->findChild<QAction *>(QLatin1String(name));
-}
-
-void trigger(gameBook *window, const char *name)
-{
-    action(window, name)->trigger();
-    AdventureDriver::settle();
 }
 
 // The process has a file of `folder` open: it is writing a save there.
@@ -138,10 +107,10 @@ private:
         for (const char *dialog : { "LaunchDeuce", "Attack" })
             answers.alwaysFor(dialog,
                               [](QWidget *open) { QMetaObject::invokeMethod(open, "reject", Qt::QueuedConnection); });
-        views->append(view(window));
+        views->append(AdventureDriver::view(window));
         for (const QString &caption : presses) {
             AdventureDriver::press(window, caption);
-            views->append(view(window));
+            views->append(AdventureDriver::view(window));
         }
         return window;
     }
@@ -192,13 +161,13 @@ private Q_SLOTS:
             QCOMPARE(AdventureDriver::shownText(resumed), firstVisit);
             return;
         }
-        QCOMPARE(view(resumed), views.last());
+        QCOMPARE(AdventureDriver::view(resumed), views.last());
         QCOMPARE(diceDialogs, 0);
         QCOMPARE(resumed->adventure().visitedParagraphs(), visited);
         // The history came with it: a step back shows the screen before the last press.
-        trigger(resumed, "actionRevenir");
-        QCOMPARE(view(resumed), views.at(views.size() - 2));
-        trigger(resumed, "actionAvancer");
+        AdventureDriver::trigger(resumed, "actionRevenir");
+        QCOMPARE(AdventureDriver::view(resumed), views.at(views.size() - 2));
+        AdventureDriver::trigger(resumed, "actionAvancer");
         // The adventure goes on with what it had visited: the objects are not given twice.
         QVERIFY(AdventureDriver::press(resumed, onwards));
         QCOMPARE(AdventureDriver::shownText(resumed), QStringLiteral(" Vous revenez au carrefour."));
@@ -224,10 +193,10 @@ private Q_SLOTS:
     void takesUpRenamesAndDeletesNamedSaves()
     {
         gameBook *window = AdventureDriver::start(bookPath);
-        action(window, "actionSauvegarder")->trigger();
-        const QStringList first = view(window);
+        AdventureDriver::trigger(window, "actionSauvegarder");
+        const QStringList first = AdventureDriver::view(window);
         QVERIFY(AdventureDriver::press(window, QStringLiteral("Revenir au carrefour")));
-        action(window, "actionSauvegarder")->trigger();
+        AdventureDriver::trigger(window, "actionSauvegarder");
 
         // The older one is renamed, the newer deleted, and the older taken up.
         QStringList listed;
@@ -250,10 +219,10 @@ private Q_SLOTS:
             tree->setCurrentItem(tree->topLevelItem(0));
             ModalAnswers::clickLater(dialog->findChild<QPushButton *>(QStringLiteral("pb_TakeUp")));
         });
-        trigger(window, "actionSauvegardes");
+        AdventureDriver::trigger(window, "actionSauvegardes");
         QVERIFY(answers.allAnswered());
         QCOMPARE(listed, (QStringList { "Paragraphe 000, 000 3", "Paragraphe 000, 000 3", "1 Au carrefour" }));
-        QCOMPARE(view(window), first);
+        QCOMPARE(AdventureDriver::view(window), first);
         // The adventure left is kept among the named saves.
         QCOMPARE(SaveStore::namedSaves(bookPath).size(), 2);
     }

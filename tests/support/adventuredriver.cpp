@@ -5,6 +5,7 @@
 #include "modalanswers.h"
 #include "randomdice.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QGridLayout>
 #include <QListWidget>
@@ -140,4 +141,34 @@ QStringList AdventureDriver::equipmentRows(gameBook *window)
     for (int row = 0; row < list->count(); ++row)
         rows.append(list->item(row)->text());
     return rows;
+}
+
+QStringList AdventureDriver::view(gameBook *window)
+{
+    QStringList seen;
+    for (int value : sheet(window))
+        seen << QString::number(value);
+    seen << equipmentRows(window).join(QLatin1Char('|')) << shownText(window);
+    QGridLayout *grid = playGrid(window);
+    for (GameButton *button : buttons(window)) {
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        grid->getItemPosition(grid->indexOf(button), &row, &column, &rowSpan, &columnSpan);
+        seen << QStringLiteral("%1 %2 %3 %4 (%5, %6)")
+                    .arg(button->text(), button->buttonType(), button->objectName())
+                    .arg(button->isEnabled())
+                    .arg(row)
+                    .arg(column);
+    }
+    return seen;
+}
+
+QAction *AdventureDriver::action(gameBook *window, const char *name)
+{
+    return window->findChild<QAction *>(QLatin1String(name));
+}
+
+void AdventureDriver::trigger(gameBook *window, const char *name)
+{
+    action(window, name)->trigger();
+    settle();
 }
