@@ -3,6 +3,7 @@
 #include "harringtonfont.h"
 #include "ui_savesdialog.h"
 
+#include <QHeaderView>
 #include <QMessageBox>
 
 namespace {
@@ -25,6 +26,11 @@ SavesDialog::SavesDialog(const QString &bookPath, QWidget *parent)
     connect(ui->treeSaves, &QTreeWidget::itemSelectionChanged, this, &SavesDialog::changedSelection);
     connect(ui->treeSaves, &QTreeWidget::itemChanged, this, &SavesDialog::renamed);
     connect(ui->treeSaves, &QTreeWidget::itemActivated, this, &SavesDialog::takeUp);
+    // The name takes the room the numbers leave.
+    QHeaderView *header = ui->treeSaves->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(Name, QHeaderView::Stretch);
     fill();
 }
 
@@ -59,8 +65,8 @@ void SavesDialog::fill()
         item->setText(Gold, QString::number(entry.gold));
         item->setFlags(item->flags() | Qt::ItemIsEditable);
     }
-    for (int column = Name; column <= Gold; ++column)
-        ui->treeSaves->resizeColumnToContents(column);
+    // The newest is the one most often taken up.
+    ui->treeSaves->setCurrentItem(ui->treeSaves->topLevelItem(0));
     changedSelection();
 }
 

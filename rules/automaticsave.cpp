@@ -4,6 +4,8 @@
 #include "savedadventure.h"
 #include "savestore.h"
 
+#include <QElapsedTimer>
+
 namespace {
 
 // One write, or the removal of an ended adventure's save. Building it only copies the
@@ -30,6 +32,11 @@ AutomaticSave::AutomaticSave(const Adventure *adventure, QObject *parent)
 {
     m_worker->moveToThread(&m_thread);
     m_thread.start();
+    m_rest.setSingleShot(true);
+    connect(&m_rest, &QTimer::timeout, this, [this] {
+        if (m_pending)
+            writeLatest(false);
+    });
 }
 
 AutomaticSave::~AutomaticSave()
@@ -51,12 +58,13 @@ void AutomaticSave::changed()
     if (m_adventure->steps() == 0 || m_bookPath.isEmpty())
         return;
     m_pending = true;
-    if (!m_writing)
+    if (!m_writing && !m_rest.isActive())
         writeLatest(false);
 }
 
 void AutomaticSave::flush()
 {
+    m_rest.stop();
     if (m_pending)
         writeLatest(true);
     else if (m_writing)
@@ -84,19 +92,21 @@ void AutomaticSave::writeLatest(bool wait)
     QMetaObject::invokeMethod(
         m_worker,
         [this, job] {
+            QElapsedTimer clock;
+            clock.start();
             const QString error = job.perform();
+            const qint64 milliseconds = clock.elapsed();
             QMetaObject::invokeMethod(
-                this, [this, error] { finished(error); }, Qt::QueuedConnection);
+                this, [this, error, milliseconds] { finished(error, milliseconds); }, Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
 }
 
-void AutomaticSave::finished(const QString &error)
+void AutomaticSave::finished(const QString &error, qint64 milliseconds)
 {
     m_writing = false;
     report(error);
-    if (m_pending)
-        writeLatest(false);
+    m_rest.start(int(qMin<qint64>(2 * milliseconds, 60000)));
 }
 
 void AutomaticSave::report(const QString &error)

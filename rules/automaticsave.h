@@ -4,14 +4,17 @@
 #include <QObject>
 #include <QString>
 #include <QThread>
+#include <QTimer>
 
 class Adventure;
 
 // Keeps an adventure in its book's automatic save as it goes. The files are written on a
-// thread of their own, so that play never waits for the disk: a change is written once the
-// write under way is over, only the latest of those made meanwhile, and each file is whole
-// at every moment. An adventure that has ended has its automatic save removed, so that it
-// is not offered again.
+// thread of their own, so that play never waits for the disk: a change is written at once,
+// or once the write under way is over, only the latest of those made meanwhile, and each
+// file is whole at every moment. After each write the thread rests twice as long as it
+// wrote, so that however fast the presses come it takes at most a third of a core from play.
+// An adventure that has ended has its automatic save removed, so that it is not offered
+// again.
 class AutomaticSave : public QObject {
     Q_OBJECT
 
@@ -34,7 +37,7 @@ Q_SIGNALS:
 
 private:
     void writeLatest(bool wait);
-    void finished(const QString &error);
+    void finished(const QString &error, qint64 milliseconds);
     void report(const QString &error);
 
     const Adventure *m_adventure;
@@ -42,6 +45,7 @@ private:
     QString m_bookHash;
     QThread m_thread;
     QObject *m_worker; // lives in m_thread, which runs the writes posted to it
+    QTimer m_rest;
     bool m_writing = false;
     bool m_pending = false;
     bool m_failing = false;
