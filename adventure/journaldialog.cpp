@@ -3,6 +3,7 @@
 #include "harringtonfont.h"
 #include "ui_journaldialog.h"
 
+#include <QHash>
 #include <QTextDocumentFragment>
 
 namespace {
@@ -31,10 +32,14 @@ JournalDialog::JournalDialog(const QList<Adventure::JournalEntry> &entries, int 
 {
     useHarringtonStandIns();
     ui->setupUi(this);
+    // A screen shown again and again is read once.
+    QHash<QString, QString> wordsOfText;
     for (int index = 0; index < entries.size(); ++index) {
         const Adventure::JournalEntry &entry = entries.at(index);
-        auto *item = new QListWidgetItem(QStringLiteral("%1 — %2").arg(entry.paragraph, firstWords(entry.text)),
-                                         ui->listJournal);
+        auto words = wordsOfText.find(entry.text);
+        if (words == wordsOfText.end())
+            words = wordsOfText.insert(entry.text, firstWords(entry.text));
+        auto *item = new QListWidgetItem(QStringLiteral("%1 — %2").arg(entry.paragraph, *words), ui->listJournal);
         if (entry.firstStep <= currentStep && currentStep <= entry.lastStep) {
             current = index;
             QFont font = item->font();

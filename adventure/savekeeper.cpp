@@ -21,8 +21,8 @@ bool SaveKeeper::makeRoom(QWidget *parent, const QString &bookPath)
               .arg(first.fault.isEmpty() ? first.name : tr("illisible, du %1").arg(first.savedAt.toString()));
     QMessageBox question(QMessageBox::Question, tr("Trop de sauvegardes"), text, QMessageBox::Yes | QMessageBox::Cancel,
                          parent);
-    question.setButtonText(QMessageBox::Yes, tr("Supprimer et continuer"));
-    question.setButtonText(QMessageBox::Cancel, tr("Annuler"));
+    question.button(QMessageBox::Yes)->setText(tr("Supprimer et continuer"));
+    question.button(QMessageBox::Cancel)->setText(tr("Annuler"));
     if (question.exec() != QMessageBox::Yes)
         return false;
     for (const SaveStore::Entry &entry : oldest) {

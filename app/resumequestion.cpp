@@ -33,6 +33,6 @@ void ResumeQuestion::sayUnreadable(QWidget *parent, const QString &error)
 {
     QMessageBox box(QMessageBox::Warning, tr("Sauvegarde illisible"),
                     tr("La sauvegarde de ce livre ne peut pas être lue : %1.").arg(error), QMessageBox::Ok, parent);
-    box.setButtonText(QMessageBox::Ok, tr("Nouvelle aventure"));
+    box.button(QMessageBox::Ok)->setText(tr("Nouvelle aventure"));
     box.exec();
 }

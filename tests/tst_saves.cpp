@@ -227,6 +227,38 @@ private Q_SLOTS:
         QCOMPARE(SaveStore::namedSaves(bookPath).size(), 2);
     }
 
+    // A new adventure keeps the one in the automatic save among the named saves, making room
+    // there once the reader agrees.
+    void keepsAtMostAHundredNamedSaves()
+    {
+        QList<QStringList> views;
+        play({ "Revenir au carrefour" }, &views)->close();
+        const QString automatic = SaveStore::automaticPath(bookPath);
+        const QByteArray save = contentOf(automatic);
+        const QString oldest = QFileInfo(automatic).path() + QStringLiteral("/ancienne.json");
+        for (int copy = 0; copy < SaveStore::maximumNamedSaves; ++copy) {
+            QFile file(copy == 0 ? oldest : QFileInfo(automatic).path() + QStringLiteral("/%1.json").arg(copy));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(copy == 0 ? changed(changed(save, "name", "La plus ancienne"), "savedAt", "2000-01-01T00:00:00")
+                                 : save);
+        }
+        QString question;
+        gameBook *window = startFromList(QStringLiteral("Nouvelle aventure"), [&question](ModalAnswers *answers) {
+            answers->then<QMessageBox>([&question](QMessageBox *box) {
+                question = box->text();
+                ModalAnswers::clickLater(box->button(QMessageBox::Yes));
+            });
+            for (int roll = 0; roll < 3; ++roll)
+                answers->acceptDice();
+        });
+        QVERIFY(window);
+        QVERIFY2(question.contains(QStringLiteral("la plus ancienne, « La plus ancienne », sera supprimée")),
+                 qPrintable(question));
+        QVERIFY(!QFileInfo::exists(oldest));
+        QCOMPARE(SaveStore::namedPaths(bookPath).size(), SaveStore::maximumNamedSaves);
+        QCOMPARE(AdventureDriver::shownText(window), firstVisit);
+    }
+
     void readsTheSaveOfEarlierVersionsAsANamedOne()
     {
         const QString earlier = QFileInfo(SaveStore::automaticPath(bookPath)).path() + QStringLiteral(".json");
