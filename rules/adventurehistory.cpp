@@ -10,6 +10,24 @@ bool sameMonster(const Monster &one, const Monster &other)
         one.value == other.value;
 }
 
+// Of all a screen shows, so that screens of the same text but other buttons, as a book's
+// paragraphs may be, fall apart.
+uint hashOf(const PlayAreaContent &screen)
+{
+    uint hash = qHash(screen.text) ^ uint(screen.shows) ^ (uint(screen.textSpan) << 4);
+    for (const PlayAction &action : screen.actions) {
+        hash = hash * 31 +
+            (qHash(action.caption) ^ qHash(action.target, uint(action.kind)) ^ uint(action.row << 8) ^
+             uint(action.column << 4) ^ uint(action.enabled));
+    }
+    for (const Monster &monster : screen.monsters)
+        hash =
+            hash * 31 + (qHash(monster.name) ^ qHash(monster.value) ^ uint(monster.habilete) ^ uint(monster.endurance));
+    for (const QString &note : screen.notes)
+        hash = hash * 31 + qHash(note);
+    return hash;
+}
+
 // Whatever number the screens had when shown.
 bool sameScreen(const PlayAreaContent &one, const PlayAreaContent &other)
 {
@@ -33,7 +51,7 @@ AdventureHistory::AdventureHistory(const AdventureSnapshot &snapshot)
 void AdventureHistory::indexScreens()
 {
     for (int index = 0; index < m_screens.size(); ++index)
-        m_screensByText.insert(m_screens.at(index).text, index);
+        m_screensByHash.insert(hashOf(m_screens.at(index)), index);
 }
 
 void AdventureHistory::fill(AdventureSnapshot *snapshot) const
@@ -82,15 +100,15 @@ int AdventureHistory::keepInventory(const Inventory &inventory)
 
 int AdventureHistory::keepScreen(const PlayAreaContent &screen)
 {
-    for (auto kept = m_screensByText.constFind(screen.text);
-         kept != m_screensByText.cend() && kept.key() == screen.text; ++kept) {
+    const uint hash = hashOf(screen);
+    for (auto kept = m_screensByHash.constFind(hash); kept != m_screensByHash.cend() && kept.key() == hash; ++kept) {
         if (sameScreen(m_screens.at(kept.value()), screen))
             return kept.value();
     }
     PlayAreaContent unnumbered = screen;
     unnumbered.showing = 0;
     m_screens.append(unnumbered);
-    m_screensByText.insert(screen.text, m_screens.size() - 1);
+    m_screensByHash.insert(hash, m_screens.size() - 1);
     return m_screens.size() - 1;
 }
 

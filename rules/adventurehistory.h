@@ -42,7 +42,7 @@ private:
 
     QVector<Inventory> m_inventories;
     QVector<PlayAreaContent> m_screens;
-    QMultiHash<QString, int> m_screensByText;
+    QMultiHash<uint, int> m_screensByHash;
     QVector<Moment> m_moments;
     int m_current = -1;
 };
