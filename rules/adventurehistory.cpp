@@ -1,5 +1,7 @@
 #include "adventurehistory.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int droppedAtOnce = 1000;

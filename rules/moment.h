@@ -3,6 +3,8 @@
 
 #include "dicesource.h"
 
+#include <QTypeInfo>
+
 // One moment of an adventure, between two presses, as its history keeps it: the numbers of
 // the sheet, and where the carried objects, the screen, the visits and the dice stood. The
 // objects and the screen are kept once in the history, however many moments show them, so
@@ -23,5 +25,8 @@ struct Moment {
     int visits = 0; // how many of the adventure's visits were made
     DiceSource::Position dice;
 };
+
+// Numbers only: a history of them is moved as one block.
+Q_DECLARE_TYPEINFO(Moment, Q_MOVABLE_TYPE);
 
 #endif // MOMENT_H
