@@ -20,9 +20,11 @@ const QByteArray twoParagraphs = "<Attr id=\"000\"><Text>Le début.</Text><Type>
                                  "<C Value=\"042\">Plus loin</C></Choices></Attr>"
                                  "<Attr id=\"042\"><Text>Plus loin.</Text><Type>X</Type></Attr>";
 
-QString readerFolder()
+// The Add-on folder of the reader's own data folder ("own") or of the system's ("system").
+QString dataFolderBooks(const QString &which)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/valdoriel/Add-on");
+    const QStringList places = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    return places.value(which == QLatin1String("own") ? 0 : 1) + QStringLiteral("/valdoriel/Add-on");
 }
 
 } // namespace
@@ -31,26 +33,53 @@ class OpeningTest : public WorkspaceTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { workspace.clearBooks(); }
-
-    void listsTheReadersBooksAfterTheWorkingFolders()
+    void init()
     {
-        workspace.writeBook(QStringLiteral("z.xml"), "<L Title=\"Fourni\"/>");
-        {
-            MainWindow window;
-            QCOMPARE(window.findChild<QListWidget *>(QStringLiteral("listWidget"))->count(), 1);
+        workspace.clearBooks();
+        for (const char *which : { "own", "system" })
+            QDir(dataFolderBooks(QLatin1String(which))).removeRecursively();
+    }
+
+    void listsEachBookOnceInTheFoldersOrder_data()
+    {
+        // "FOLDER/FILE=TITLE", FOLDER being Add-on (the working folder's), own or system;
+        // "FOLDER/FILE" for a file with no title.
+        QTest::addColumn<QStringList>("books");
+        QTest::addColumn<QStringList>("titles");
+        QTest::newRow("each folder in turn")
+            << QStringList { "system/a.xml=Installé", "own/m.xml=Le mien", "Add-on/z.xml=Fourni" }
+            << QStringList { "Fourni", "Le mien", "Installé" };
+        QTest::newRow("the reader's copy before the system's")
+            << QStringList { "system/tour.xml=Original", "own/tour.xml=Ma copie" } << QStringList { "Ma copie" };
+        QTest::newRow("the working folder's before the reader's")
+            << QStringList { "own/tour.xml=Copie", "Add-on/tour.xml=Brouillon" } << QStringList { "Brouillon" };
+        QTest::newRow("a file left out hides nothing")
+            << QStringList { "own/tour.xml", "system/tour.xml=Original" } << QStringList { "Original" };
+    }
+
+    void listsEachBookOnceInTheFoldersOrder()
+    {
+        QFETCH(QStringList, books);
+        QFETCH(QStringList, titles);
+        for (const QString &book : books) {
+            const QString folder = book.section(QLatin1Char('/'), 0, 0);
+            const QString path =
+                (folder == QLatin1String("Add-on") ? workspace.bookFolder() : dataFolderBooks(folder)) +
+                book.mid(folder.size()).section(QLatin1Char('='), 0, 0);
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(book.contains(QLatin1Char('=')) ? "<L Title=\"" + book.section('=', 1).toUtf8() + "\"/>"
+                                                       : "<L/>");
         }
-        QVERIFY(!QDir(readerFolder()).exists()); // never made unasked
-        QVERIFY(QDir().mkpath(readerFolder()));
-        QFile own(readerFolder() + QStringLiteral("/a.xml"));
-        QVERIFY(own.open(QIODevice::WriteOnly));
-        own.write("<L Title=\"Le mien\"/>");
-        own.close();
         MainWindow window;
         auto *list = window.findChild<QListWidget *>(QStringLiteral("listWidget"));
-        QCOMPARE(list->count(), 2);
-        QCOMPARE(list->item(0)->text() + QLatin1Char('|') + list->item(1)->text(), QStringLiteral("Fourni|Le mien"));
-        QDir(readerFolder()).removeRecursively();
+        QStringList listed;
+        for (int row = 0; row < list->count(); ++row)
+            listed.append(list->item(row)->text());
+        QCOMPARE(listed, titles);
+        // The reader's folder is never made unasked.
+        QCOMPARE(QDir(dataFolderBooks(QStringLiteral("own"))).exists(), books.join(' ').contains("own/"));
     }
 
     void readsTheCommandLine_data()
