@@ -1,5 +1,5 @@
-// Books from anywhere: the reader's own folder, the command line, a drop on the selection
-// window, and paths that are no book at all.
+// Books from anywhere: the working, reader's and system's folders in turn, the command line, a drop
+// on the selection window, and paths that are no book at all.
 
 #include "adventure.h"
 #include "adventuredriver.h"
@@ -20,13 +20,6 @@ const QByteArray twoParagraphs = "<Attr id=\"000\"><Text>Le début.</Text><Type>
                                  "<C Value=\"042\">Plus loin</C></Choices></Attr>"
                                  "<Attr id=\"042\"><Text>Plus loin.</Text><Type>X</Type></Attr>";
 
-// The Add-on folder of the reader's own data folder ("own") or of the system's ("system").
-QString dataFolderBooks(const QString &which)
-{
-    const QStringList places = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
-    return places.value(which == QLatin1String("own") ? 0 : 1) + QStringLiteral("/valdoriel/Add-on");
-}
-
 } // namespace
 
 class OpeningTest : public WorkspaceTest {
@@ -36,25 +29,27 @@ private Q_SLOTS:
     void init()
     {
         workspace.clearBooks();
-        for (const char *which : { "own", "system" })
-            QDir(dataFolderBooks(QLatin1String(which))).removeRecursively();
+        QDir(QStringLiteral("data/valdoriel")).removeRecursively();
+        QDir(QStringLiteral("system")).removeRecursively();
     }
 
     void listsEachBookOnceInTheFoldersOrder_data()
     {
-        // "FOLDER/FILE=TITLE", FOLDER being Add-on (the working folder's), own or system;
-        // "FOLDER/FILE" for a file with no title.
+        // "PATH=TITLE", or "PATH" for a file with no title, in the working folder's Add-on or in
+        // those of the workspace's data folders, the reader's (data/) and the system's (system/).
         QTest::addColumn<QStringList>("books");
         QTest::addColumn<QStringList>("titles");
+        const QString own = QStringLiteral("data/valdoriel/Add-on/");
+        const QString system = QStringLiteral("system/valdoriel/Add-on/");
         QTest::newRow("each folder in turn")
-            << QStringList { "system/a.xml=Installé", "own/m.xml=Le mien", "Add-on/z.xml=Fourni" }
+            << QStringList { system + "a.xml=Installé", own + "m.xml=Le mien", "Add-on/z.xml=Fourni" }
             << QStringList { "Fourni", "Le mien", "Installé" };
         QTest::newRow("the reader's copy before the system's")
-            << QStringList { "system/tour.xml=Original", "own/tour.xml=Ma copie" } << QStringList { "Ma copie" };
+            << QStringList { system + "tour.xml=Original", own + "tour.xml=Ma copie" } << QStringList { "Ma copie" };
         QTest::newRow("the working folder's before the reader's")
-            << QStringList { "own/tour.xml=Copie", "Add-on/tour.xml=Brouillon" } << QStringList { "Brouillon" };
+            << QStringList { own + "tour.xml=Copie", "Add-on/tour.xml=Brouillon" } << QStringList { "Brouillon" };
         QTest::newRow("a file left out hides nothing")
-            << QStringList { "own/tour.xml", "system/tour.xml=Original" } << QStringList { "Original" };
+            << QStringList { own + "tour.xml", system + "tour.xml=Original" } << QStringList { "Original" };
     }
 
     void listsEachBookOnceInTheFoldersOrder()
@@ -62,13 +57,8 @@ private Q_SLOTS:
         QFETCH(QStringList, books);
         QFETCH(QStringList, titles);
         for (const QString &book : books) {
-            const QString folder = book.section(QLatin1Char('/'), 0, 0);
-            const QString path =
-                (folder == QLatin1String("Add-on") ? workspace.bookFolder() : dataFolderBooks(folder)) +
-                book.mid(folder.size()).section(QLatin1Char('='), 0, 0);
-            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
+            QFile file(book.section(QLatin1Char('='), 0, 0));
+            QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
             file.write(book.contains(QLatin1Char('=')) ? "<L Title=\"" + book.section('=', 1).toUtf8() + "\"/>"
                                                        : "<L/>");
         }
@@ -79,7 +69,7 @@ private Q_SLOTS:
             listed.append(list->item(row)->text());
         QCOMPARE(listed, titles);
         // The reader's folder is never made unasked.
-        QCOMPARE(QDir(dataFolderBooks(QStringLiteral("own"))).exists(), books.join(' ').contains("own/"));
+        QCOMPARE(QDir(QStringLiteral("data/valdoriel")).exists(), books.join(' ').contains("data/"));
     }
 
     void readsTheCommandLine_data()
