@@ -1,5 +1,5 @@
-// Books from anywhere: the working, reader's and system's folders in turn, the command line, a drop
-// on the selection window, and paths that are no book at all.
+// Books from anywhere: the working, reader's and system's folders in turn, the command
+// line, a drop on the selection window, and paths that are no book at all.
 
 #include "adventure.h"
 #include "adventuredriver.h"
