@@ -3,7 +3,7 @@
 #include "bookparser.h"
 #include "booktextreader.h"
 #include "booktitle.h"
-#include "datafolder.h"
+#include "datafolders.h"
 #include "gamebook.h"
 #include "harringtonfont.h"
 #include "regularfile.h"
@@ -139,23 +139,23 @@ void MainWindow::updateView(int row)
     ui->pb_Launch->setEnabled(item && !item->text().isEmpty());
 }
 
+// A book is listed once, from the first folder that lists a file of its name: as with the
+// files of the data folders, the reader's own copy of a book stands in for the system's,
+// and the same folder reached twice (the player started inside its data folder) adds nothing.
 void MainWindow::scanBooks()
 {
-    const QString bundled = QDir::currentPath() + QStringLiteral("/Add-on");
-    const QString own = dataFolder() + QStringLiteral("/Add-on");
-    scanFolder(bundled);
-    // Installed for the reader alone, the player runs in its data folder: the two are one.
-    if (QFileInfo(own).canonicalFilePath() != QFileInfo(bundled).canonicalFilePath())
-        scanFolder(own);
+    QSet<QString> listedNames;
+    for (const QString &folder : DataFolders::paths(QStringLiteral("Add-on")))
+        scanFolder(folder, &listedNames);
 }
 
-void MainWindow::scanFolder(const QString &folder)
+void MainWindow::scanFolder(const QString &folder, QSet<QString> *listedNames)
 {
     const QFileInfoList entries = QDir(folder).entryInfoList({ QStringLiteral("*.xml") });
     for (const QFileInfo &entry : entries) {
         // Only regular files are read: a pipe or a device named like a book would block or
         // never end. The listing has already learnt each entry's type.
-        if (!entry.isFile())
+        if (!entry.isFile() || listedNames->contains(entry.fileName()))
             continue;
         const QString path = folder + QLatin1Char('/') + entry.fileName();
         QFile file(path);
@@ -164,6 +164,7 @@ void MainWindow::scanFolder(const QString &folder)
         currentTitle = extractTitle(fileText);
         if (currentTitle.isNull())
             continue;
+        listedNames->insert(entry.fileName());
         pathList.addItem(path);
         ui->listWidget->addItem(currentTitle);
     }

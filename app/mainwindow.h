@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 
 #include <optional>
@@ -12,9 +13,9 @@ class QFile;
 class Ui_MainWindow;
 class gameBook;
 
-// The book-selection window: lists by title the books of Add-on in the working folder,
-// then those of the reader's own Add-on folder, and starts an adventure on the one selected,
-// or on a book dropped on it.
+// The book-selection window: lists by title the books of Add-on in the working folder, then
+// those of the reader's own Add-on folder, then the installed ones, and starts an adventure
+// on the one selected, or on a book dropped on it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -41,7 +42,7 @@ private:
     gameBook *openAdventureWindow(const QString &path);
     bool askToResume();
     void scanBooks();
-    void scanFolder(const QString &folder);
+    void scanFolder(const QString &folder, QSet<QString> *listedNames);
     // True when the file cannot be read or holds no usable text.
     bool readFileText(QFile &file);
     static QString extractTitle(const QString &text);

@@ -1,17 +1,20 @@
 #ifndef DIEFACE_H
 #define DIEFACE_H
 
+#include "datafolders.h"
 #include "sharppixmap.h"
 
 #include <QPixmap>
 #include <QString>
 
-// The picture of a die face, read from the working directory so that it can be replaced
-// without rebuilding; its "@2x" twin on a screen of high density. A missing file gives an
+// The picture of a die face, a file so that it can be replaced without rebuilding: taken
+// from images/ of the working folder when it is there, else of the data folders, the
+// installed one last; its "@2x" twin on a screen of high density. A missing file gives an
 // empty picture and the roll counts all the same.
 inline QPixmap dieFace(int face)
 {
-    return sharpPixmap(QStringLiteral("images/De-%1.png").arg(face));
+    const QString path = DataFolders::firstFile(QStringLiteral("images/De-%1.png").arg(face));
+    return path.isEmpty() ? QPixmap() : sharpPixmap(path);
 }
 
 #endif // DIEFACE_H
