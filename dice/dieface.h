@@ -3,6 +3,8 @@
 
 #include "sharppixmap.h"
 
+#include <QCoreApplication>
+#include <QLabel>
 #include <QPixmap>
 #include <QString>
 
@@ -12,6 +14,13 @@
 inline QPixmap dieFace(int face)
 {
     return sharpPixmap(QStringLiteral("images/De-%1.png").arg(face));
+}
+
+// Shows the face on `label`, and names it for a screen reader, which sees no picture.
+inline void showDieFace(QLabel *label, int face)
+{
+    label->setPixmap(dieFace(face));
+    label->setAccessibleName(QCoreApplication::translate("LaunchDeuce", "Dé : %1").arg(face));
 }
 
 #endif // DIEFACE_H

@@ -37,8 +37,9 @@ FuzzEnvironment::FuzzEnvironment()
     qInstallMessageHandler(dropMessages);
     application = new QApplication(argumentCount, arguments);
     QDir(directory.path()).mkpath(QStringLiteral("Add-on"));
-    // Saves are written there, never among the user's files.
+    // Saves, explorations and settings are written there, never among the user's files.
     qputenv("XDG_DATA_HOME", QFile::encodeName(directory.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(directory.filePath(QStringLiteral("config"))));
 }
 
 QString FuzzEnvironment::writeBook(const QByteArray &content) const
