@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QWidget>
 
 #include <cmath>
 
@@ -163,6 +164,12 @@ void Theme::apply(Kind kind)
             QApplication::setStyle(created);
     }
     QApplication::setPalette(palette(kind));
+    // A widget under a style sheet keeps the palette it was polished with until it is
+    // polished again.
+    for (QWidget *widget : QApplication::allWidgets()) {
+        if (!widget->styleSheet().isEmpty())
+            widget->setStyleSheet(widget->styleSheet());
+    }
     applied = kind;
     anyApplied = true;
 }
