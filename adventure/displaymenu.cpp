@@ -27,7 +27,9 @@ void DisplayMenu::addTextSizes()
         QList<QKeySequence> keys;
         bool (*change)();
     } sizes[] = {
-        { "actionAgrandir", tr("Agrandir le texte"), { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) },
+        { "actionAgrandir",
+          tr("Agrandir le texte"),
+          { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) },
           &TextZoom::zoomIn },
         { "actionReduire", tr("Réduire le texte"), { QKeySequence(Qt::CTRL | Qt::Key_Minus) }, &TextZoom::zoomOut },
         { "actionTailleNormale", tr("Taille normale"), { QKeySequence(Qt::CTRL | Qt::Key_0) }, &TextZoom::reset },

@@ -28,37 +28,43 @@ constexpr Look looks[] = {
 
 // The colours of one of the player's palettes.
 struct Colours {
-    const char *window, *windowText, *base, *alternateBase, *text, *button, *buttonText, *highlight,
-        *highlightedText, *link, *linkVisited, *disabledText;
+    const char *window, *windowText, *base, *alternateBase, *text, *button, *buttonText, *highlight, *highlightedText,
+        *link, *linkVisited, *disabledText;
 };
 
 Colours coloursOf(Theme::Kind kind)
 {
     switch (kind) {
     case Theme::Kind::Dark:
-        return { "#2b2b2b", "#e8e8e8", "#1e1e1e", "#262626", "#e8e8e8", "#3a3a3a", "#f0f0f0",
-                 "#2f6aa8", "#ffffff", "#8ab4f8", "#c8a2f8", "#8c8c8c" };
+        return { "#2b2b2b", "#e8e8e8", "#1e1e1e", "#262626", "#e8e8e8", "#3a3a3a",
+                 "#f0f0f0", "#2f6aa8", "#ffffff", "#8ab4f8", "#c8a2f8", "#8c8c8c" };
     case Theme::Kind::Sepia:
-        return { "#efe3c8", "#3b2f20", "#f8f0dc", "#f1e6cc", "#3b2a17", "#e4d3ae", "#3b2a17",
-                 "#8b5a2b", "#fffaf0", "#7a3b0c", "#5e2a5a", "#8c7a60" };
+        return { "#efe3c8", "#3b2f20", "#f8f0dc", "#f1e6cc", "#3b2a17", "#e4d3ae",
+                 "#3b2a17", "#8b5a2b", "#fffaf0", "#7a3b0c", "#5e2a5a", "#8c7a60" };
     case Theme::Kind::Light:
     case Theme::Kind::System:
         break;
     }
-    return { "#f4f4f4", "#1a1a1a", "#ffffff", "#f0f0f0", "#1a1a1a", "#e8e8e8", "#1a1a1a",
-             "#1f5fa8", "#ffffff", "#0b4fa0", "#6a2a90", "#8c8c8c" };
+    return { "#f4f4f4", "#1a1a1a", "#ffffff", "#f0f0f0", "#1a1a1a", "#e8e8e8",
+             "#1a1a1a", "#1f5fa8", "#ffffff", "#0b4fa0", "#6a2a90", "#8c8c8c" };
 }
 
 QPalette paletteOf(const Colours &colours)
 {
     QPalette palette { QColor(colours.button), QColor(colours.window) };
     const QPair<QPalette::ColorRole, const char *> roles[] = {
-        { QPalette::WindowText, colours.windowText },   { QPalette::Base, colours.base },
-        { QPalette::AlternateBase, colours.alternateBase }, { QPalette::Text, colours.text },
-        { QPalette::ButtonText, colours.buttonText },   { QPalette::Highlight, colours.highlight },
-        { QPalette::HighlightedText, colours.highlightedText }, { QPalette::Link, colours.link },
-        { QPalette::LinkVisited, colours.linkVisited }, { QPalette::ToolTipBase, colours.base },
-        { QPalette::ToolTipText, colours.text },        { QPalette::BrightText, colours.highlightedText },
+        { QPalette::WindowText, colours.windowText },
+        { QPalette::Base, colours.base },
+        { QPalette::AlternateBase, colours.alternateBase },
+        { QPalette::Text, colours.text },
+        { QPalette::ButtonText, colours.buttonText },
+        { QPalette::Highlight, colours.highlight },
+        { QPalette::HighlightedText, colours.highlightedText },
+        { QPalette::Link, colours.link },
+        { QPalette::LinkVisited, colours.linkVisited },
+        { QPalette::ToolTipBase, colours.base },
+        { QPalette::ToolTipText, colours.text },
+        { QPalette::BrightText, colours.highlightedText },
         { QPalette::PlaceholderText, colours.disabledText },
     };
     for (const auto &role : roles)
@@ -72,10 +78,14 @@ QPalette paletteOf(const Colours &colours)
 void mend(QPalette *palette)
 {
     const QPair<QPalette::ColorRole, QPalette::ColorRole> pairs[] = {
-        { QPalette::WindowText, QPalette::Window },     { QPalette::Text, QPalette::Base },
-        { QPalette::Text, QPalette::AlternateBase },    { QPalette::ButtonText, QPalette::Button },
-        { QPalette::HighlightedText, QPalette::Highlight }, { QPalette::ToolTipText, QPalette::ToolTipBase },
-        { QPalette::Link, QPalette::Base },             { QPalette::LinkVisited, QPalette::Base },
+        { QPalette::WindowText, QPalette::Window },
+        { QPalette::Text, QPalette::Base },
+        { QPalette::Text, QPalette::AlternateBase },
+        { QPalette::ButtonText, QPalette::Button },
+        { QPalette::HighlightedText, QPalette::Highlight },
+        { QPalette::ToolTipText, QPalette::ToolTipBase },
+        { QPalette::Link, QPalette::Base },
+        { QPalette::LinkVisited, QPalette::Base },
     };
     for (QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive }) {
         for (const auto &pair : pairs) {

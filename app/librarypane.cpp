@@ -51,7 +51,8 @@ void LibraryPane::refresh()
     ui->lbl_LastAdventure->setVisible(exploration.lastPlayed.isValid());
     const QLocale french(QLocale::French, QLocale::France);
     ui->lbl_LastAdventure->setText(
-        tr("Dernière aventure : %1").arg(french.toString(exploration.lastPlayed.date(), QStringLiteral("d MMMM yyyy"))));
+        tr("Dernière aventure : %1")
+            .arg(french.toString(exploration.lastPlayed.date(), QStringLiteral("d MMMM yyyy"))));
     ui->lbl_Resumable->setText(SaveStore::exists(path) ? tr("Une aventure peut être reprise.")
                                                        : tr("Aucune aventure à reprendre."));
     showCounts();
@@ -74,10 +75,8 @@ void LibraryPane::showCounts()
     const BookOutline::Progress progress = outline->progressOf(ExplorationStore::read(path));
     ui->lbl_Paragraphs->setText(progress.paragraphs == 1 ? tr("1 paragraphe")
                                                          : tr("%1 paragraphes").arg(progress.paragraphs));
-    ui->lbl_Read->setText(tr("Paragraphes lus : %1 / %2 (%3 %)")
-                              .arg(progress.read)
-                              .arg(progress.paragraphs)
-                              .arg(progress.readPercent()));
+    ui->lbl_Read->setText(
+        tr("Paragraphes lus : %1 / %2 (%3 %)").arg(progress.read).arg(progress.paragraphs).arg(progress.readPercent()));
     ui->lbl_Endings->setText(tr("Fins trouvées : %1 / %2").arg(progress.endingsFound).arg(progress.endings));
     ui->lbl_Victories->setText(tr("Victoires : %1").arg(progress.victoriesFound));
 }

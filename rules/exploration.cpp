@@ -51,7 +51,8 @@ bool Exploration::fromJson(const QByteArray &json, Exploration *exploration)
     const QJsonValue adventures = object.value(adventuresKey);
     const QJsonValue lastPlayed = object.value(lastPlayedKey);
     if (!document.isObject() || object.value(formatKey).toInt() != format || !ids.isArray() ||
-        ids.toArray().size() > maximumParagraphs || !adventures.isDouble() || !(lastPlayed.isUndefined() || lastPlayed.isString()))
+        ids.toArray().size() > maximumParagraphs || !adventures.isDouble() ||
+        !(lastPlayed.isUndefined() || lastPlayed.isString()))
         return false;
     Exploration result;
     const double count = adventures.toDouble();
