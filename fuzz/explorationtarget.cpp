@@ -61,7 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         recorder.noteRead(QStringLiteral("001"));
     }
     Exploration added;
-    if (!Exploration::fromJson(ExplorationStore::read(book).toJson(), &added) || !added.read.contains(QStringLiteral("001")))
+    if (!Exploration::fromJson(ExplorationStore::read(book).toJson(), &added) ||
+        !added.read.contains(QStringLiteral("001")))
         fail("a paragraph read is not added to the exploration");
     return 0;
 }
