@@ -35,7 +35,8 @@ class LibraryTest : public WorkspaceTest {
 private Q_SLOTS:
     void countsWhatWasExploredAgainstTheBookNow()
     {
-        const QString book = workspace.writeBook(QStringLiteral("livre.xml"), TestWorkspace::book(paragraphs, "Portes"));
+        const QString book =
+            workspace.writeBook(QStringLiteral("livre.xml"), TestWorkspace::book(paragraphs, "Portes"));
         for (const char *door : { "La porte rouge", "La porte bleue" }) {
             gameBook *adventure = AdventureDriver::start(book);
             QVERIFY(AdventureDriver::press(adventure, QLatin1String(door)));
@@ -46,18 +47,20 @@ private Q_SLOTS:
         auto *resume = window.findChild<QPushButton *>(QStringLiteral("pb_Resume"));
         list->setCurrentRow(0);
         QTRY_COMPARE(pane(window).mid(0, 5),
-                     (QStringList { "Portes", "4 paragraphes", "Paragraphes lus : 3 / 4 (75 %)", "Fins trouvées : 2 / 3",
-                                    "Victoires : 1" }));
+                     (QStringList { "Portes", "4 paragraphes", "Paragraphes lus : 3 / 4 (75 %)",
+                                    "Fins trouvées : 2 / 3", "Victoires : 1" }));
         QCOMPARE(pane(window).at(5), QStringLiteral("Aventures commencées : 2"));
         QVERIFY(pane(window).at(6).startsWith(QStringLiteral("Dernière aventure : ")));
         QCOMPARE(pane(window).at(7), QStringLiteral("Aucune aventure à reprendre."));
         QVERIFY(resume->isHidden());
 
         // The author drops the trapdoor's ending and the red door; a save of the book is left.
-        workspace.writeBook(QStringLiteral("livre.xml"),
-                            TestWorkspace::book(QByteArray(paragraphs).replace("<Type>X</Type>", "<Type>C</Type>")
-                                                    .replace("<Attr id=\"001\"><Text>Le trésor.</Text><Type>V</Type></Attr>", ""),
-                                                "Portes"));
+        workspace.writeBook(
+            QStringLiteral("livre.xml"),
+            TestWorkspace::book(QByteArray(paragraphs)
+                                    .replace("<Type>X</Type>", "<Type>C</Type>")
+                                    .replace("<Attr id=\"001\"><Text>Le trésor.</Text><Type>V</Type></Attr>", ""),
+                                "Portes"));
         {
             ModalAnswers dice;
             for (int roll = 0; roll < 3; ++roll)
@@ -66,8 +69,9 @@ private Q_SLOTS:
         }
         AdventureDriver::shownWindow()->saveAdventure();
         AdventureDriver::shownWindow()->close();
-        QTRY_COMPARE(pane(window).mid(1, 4), (QStringList { "3 paragraphes", "Paragraphes lus : 2 / 3 (67 %)",
-                                                            "Fins trouvées : 0 / 1", "Victoires : 0" }));
+        QTRY_COMPARE(pane(window).mid(1, 4),
+                     (QStringList { "3 paragraphes", "Paragraphes lus : 2 / 3 (67 %)", "Fins trouvées : 0 / 1",
+                                    "Victoires : 0" }));
         QCOMPARE(pane(window).mid(5, 1), QStringList { "Aventures commencées : 3" });
         QCOMPARE(pane(window).last(), QStringLiteral("Une aventure peut être reprise."));
         QVERIFY(!resume->isHidden());
