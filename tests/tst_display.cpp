@@ -14,6 +14,8 @@
 #include "testmain.h"
 #include "theme.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 // A paragraph coloured for a white page, with a fight and two choices.
@@ -41,12 +43,13 @@ void expectReadable(QWidget *window)
 {
     for (QWidget *widget : shownWidgets(window)) {
         const QPalette palette = widget->palette();
-        const double contrast = Theme::contrast(palette.color(widget->foregroundRole()),
-                                                palette.color(widget->backgroundRole()));
+        const double contrast =
+            Theme::contrast(palette.color(widget->foregroundRole()), palette.color(widget->backgroundRole()));
         QVERIFY2(!widget->isEnabled() || contrast >= Theme::minimumContrast,
                  qPrintable(widget->objectName() + QLatin1Char(' ') + widget->metaObject()->className()));
         auto *text = qobject_cast<QTextEdit *>(widget);
-        for (QTextBlock block = text ? text->document()->begin() : QTextBlock(); block.isValid(); block = block.next()) {
+        for (QTextBlock block = text ? text->document()->begin() : QTextBlock(); block.isValid();
+             block = block.next()) {
             const QTextFrameFormat page = text->document()->rootFrame()->frameFormat();
             QColor under = page.hasProperty(QTextFormat::BackgroundBrush) ? page.background().color()
                                                                           : palette.color(QPalette::Base);
@@ -55,8 +58,9 @@ void expectReadable(QWidget *window)
             for (auto part = block.begin(); !part.atEnd(); ++part) {
                 const QTextCharFormat format = part.fragment().charFormat();
                 const QColor ink = format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color()
-                                                                                     : palette.color(QPalette::Text);
-                const QColor paper = format.hasProperty(QTextFormat::BackgroundBrush) ? format.background().color() : under;
+                                                                                    : palette.color(QPalette::Text);
+                const QColor paper =
+                    format.hasProperty(QTextFormat::BackgroundBrush) ? format.background().color() : under;
                 QVERIFY2(Theme::contrast(ink, paper) >= Theme::minimumContrast, qPrintable(part.fragment().text()));
             }
         }
@@ -138,7 +142,92 @@ private:
         }
     }
 
+    // The look of a new adventure window: its theme, its text's size and family, its size and state.
+    QVariantList lookOfANewWindow()
+    {
+        gameBook *window = AdventureDriver::start(workspace.writeBook(QStringLiteral("livre.xml"), colouredBook));
+        const QFont text = AdventureDriver::textView(window)->font();
+        // A maximised window takes the screen, whatever its size kept.
+        const QSize size = window->isMaximized() ? QSize() : window->size();
+        const QVariantList look { int(Theme::current()), text.pointSize(), text.family(), size, window->isMaximized() };
+        window->close();
+        AdventureDriver::deleteAdventureWindows();
+        return look;
+    }
+
 private Q_SLOTS:
+    void restoresTheLookKept_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QVariantList>("look");
+        const QVariantList asToday { int(Theme::Kind::System), 14, "Harrington", QSize(858, 447), false };
+        QTest::newRow("nothing kept") << QByteArray() << asToday;
+        QTest::newRow("chosen") << QByteArray("[display]\ntheme=sepia\ntextStep=2\ntextFamily=DejaVu Sans\n"
+                                              "[adventureWindow]\nwidth=858\nheight=520\nmaximized=0\n")
+                                << QVariantList { int(Theme::Kind::Sepia), 18, "DejaVu Sans", QSize(858, 520), false };
+        QTest::newRow("absurd values") << "[display]\ntheme=noir\ntextStep=99999999999\ntextFamily=" +
+                QByteArray(5000, 'x') + "\n[adventureWindow]\nwidth=-858\nheight=99999999999\nmaximized=yes\n"
+                                       << asToday;
+        QTest::newRow("far too large") << QByteArray("[adventureWindow]\nwidth=100000\nheight=100000\n")
+                                       << QVariantList { int(Theme::Kind::System), 14, "Harrington", QSize(858, 600),
+                                                         false };
+        QTest::newRow("maximised") << QByteArray("[adventureWindow]\nwidth=858\nheight=520\nmaximized=1\n")
+                                   << QVariantList { int(Theme::Kind::System), 14, "Harrington", QSize(), true };
+        QTest::newRow("a font the system lacks")
+            << QByteArray("[display]\ntextFamily=Police Inexistante\n")
+            << QVariantList { int(Theme::Kind::System), 14, "Police Inexistante", QSize(858, 447), false };
+        QTest::newRow("larger than any kept") << "[display]\ntheme=dark\n" + QByteArray(70000, '#') << asToday;
+        QTest::newRow("a pipe") << QByteArray("pipe") << asToday;
+    }
+
+    void restoresTheLookKept()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QVariantList, look);
+        const QString path = ReaderSettings::filePath();
+        QFile::remove(path);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        if (settings == "pipe")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (!settings.isEmpty())
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(settings) == settings.size());
+        file.close();
+        QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry().height(), 600);
+        QCOMPARE(lookOfANewWindow(), look);
+    }
+
+    // The choices made in the menu come back at the next start, from the file alone.
+    void keepsTheChoicesForTheNextStart()
+    {
+        QFile::remove(ReaderSettings::filePath());
+        gameBook *window = AdventureDriver::start(workspace.writeBook(QStringLiteral("livre.xml"), colouredBook));
+        window->findChild<QAction *>(QStringLiteral("actionAgrandir"))->trigger();
+        for (QAction *theme : window->findChild<QMenu *>(QStringLiteral("menuTheme"))->actions()) {
+            if (theme->text() == QLatin1String("Sombre"))
+                theme->trigger();
+        }
+        ModalAnswers answers;
+        answers.then<QFontDialog>([](QFontDialog *dialog) {
+            dialog->setCurrentFont(QFont(QStringLiteral("DejaVu Sans")));
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        });
+        window->findChild<QAction *>(QStringLiteral("actionPolice"))->trigger();
+        QVERIFY(answers.allAnswered());
+        window->resize(858, 520);
+        window->close();
+        AdventureDriver::deleteAdventureWindows();
+        const QString kept = ReaderSettings::filePath() + QStringLiteral(".kept");
+        QVERIFY(QFile::rename(ReaderSettings::filePath(), kept));
+        QCOMPARE(lookOfANewWindow(),
+                 (QVariantList { int(Theme::Kind::System), 14, "Harrington", QSize(858, 447), false }));
+        QVERIFY(QFile::remove(ReaderSettings::filePath()) && QFile::rename(kept, ReaderSettings::filePath()));
+        QCOMPARE(lookOfANewWindow(),
+                 (QVariantList { int(Theme::Kind::Dark), 16, "DejaVu Sans", QSize(858, 520), false }));
+        QFile::remove(ReaderSettings::filePath());
+        Theme::choose(Theme::Kind::System);
+    }
+
     void everyTextReadsInEveryTheme_data()
     {
         QTest::addColumn<Theme::Kind>("theme");
@@ -170,8 +259,9 @@ private Q_SLOTS:
             reached.append(QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(reached, (QStringList { "Texte du paragraphe", "Attaquer Loup", "Fuir vers la rivière", "Grimper à l'arbre",
-                                         "HABILETE actuelle" }));
+        QCOMPARE(reached,
+                 (QStringList { "Texte du paragraphe", "Attaquer Loup", "Fuir vers la rivière", "Grimper à l'arbre",
+                                "HABILETE actuelle" }));
     }
 
     void readsTheParagraphThenTheCaptionsAloud()
@@ -184,8 +274,9 @@ private Q_SLOTS:
         readAloud->trigger();
         for (int finished = 0; finished < 5; ++finished)
             speech->finish();
-        QCOMPARE(speech->said, (QStringList { AdventureDriver::shownText(window), "Attaquer Loup", "Fuir vers la rivière",
-                                              "Grimper à l'arbre" }));
+        QCOMPARE(speech->said,
+                 (QStringList { AdventureDriver::shownText(window), "Attaquer Loup", "Fuir vers la rivière",
+                                "Grimper à l'arbre" }));
         QVERIFY(speech->said.first().startsWith(QStringLiteral("Nuit\nEncre Marque Pâle\n")));
         // A second press stops; the next one reads from the start again.
         readAloud->trigger();
