@@ -13,6 +13,7 @@
 #include "ui_gamebook.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGridLayout>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -124,6 +125,9 @@ void gameBook::clearParagraphWidgets()
     // Deferred: this runs inside the click of one of these buttons, which is read afterwards.
     // Hidden at once, so that a dialog opened next (a fight) shows over an empty play area
     // rather than over buttons that are already gone; hidden together, as they are shown.
+    // The focus waits on the play area for the next buttons rather than pass to the sheet.
+    if (ui->playArea->isAncestorOf(QApplication::focusWidget()))
+        ui->playArea->setFocus();
     ui->gridLayoutWidget_5->hide();
     while (!paragraphWidgets.isEmpty()) {
         QWidget *widget = paragraphWidgets.takeFirst();
