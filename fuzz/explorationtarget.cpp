@@ -9,21 +9,9 @@
 #include "explorationstore.h"
 #include "fuzzenvironment.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
-
-void fail(const char *finding)
-{
-    std::fprintf(stderr, "finding: %s\n", finding);
-    std::abort();
-}
 
 BookOutline smallBook()
 {
@@ -40,21 +28,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                              int(qMin(size, size_t(ExplorationStore::maximumFileSize + 1))));
     const QString book = FuzzEnvironment::instance().writeBook(QByteArray());
     const QString path = ExplorationStore::pathFor(book);
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(content);
-    file.close();
+    FuzzEnvironment::writeFile(path, content);
 
     const Exploration read = ExplorationStore::read(book);
     const QByteArray written = read.toJson();
     Exploration again;
     if (!Exploration::fromJson(written, &again) || again.toJson() != written)
-        fail("an exploration read back is not written again as the same file");
+        FuzzEnvironment::fail("an exploration read back is not written again as the same file");
     const BookOutline::Progress progress = smallBook().progressOf(read);
     if (progress.read > progress.paragraphs || progress.endingsFound > progress.endings ||
         progress.victoriesFound > progress.endingsFound || progress.readPercent() > 100)
-        fail("the counts exceed what the book holds");
+        FuzzEnvironment::fail("the counts exceed what the book holds");
     {
         ExplorationRecorder recorder(book, nullptr);
         recorder.beginAdventure();
@@ -63,6 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Exploration added;
     if (!Exploration::fromJson(ExplorationStore::read(book).toJson(), &added) ||
         !added.read.contains(QStringLiteral("001")))
-        fail("a paragraph read is not added to the exploration");
+        FuzzEnvironment::fail("a paragraph read is not added to the exploration");
     return 0;
 }

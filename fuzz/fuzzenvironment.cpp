@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -49,4 +51,18 @@ QString FuzzEnvironment::writeBook(const QByteArray &content) const
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(content);
     return path;
+}
+
+void FuzzEnvironment::writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(content);
+}
+
+void FuzzEnvironment::fail(const char *finding)
+{
+    std::fprintf(stderr, "finding: %s\n", finding);
+    std::abort();
 }

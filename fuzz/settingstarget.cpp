@@ -7,42 +7,22 @@
 #include "textzoom.h"
 #include "theme.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-void fail(const char *finding)
-{
-    std::fprintf(stderr, "finding: %s\n", finding);
-    std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzEnvironment::instance();
-    const QString path = ReaderSettings::filePath();
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(reinterpret_cast<const char *>(data), qint64(size));
-    file.close();
+    FuzzEnvironment::writeFile(ReaderSettings::filePath(), QByteArray(reinterpret_cast<const char *>(data), int(size)));
 
     Theme::applyKept();
     TextZoom::restore();
     const int points = TextZoom::textFont().pointSize();
     if (points < TextZoom::smallestPoints || points > TextZoom::largestPoints)
-        fail("the text is sized beyond its bounds");
+        FuzzEnvironment::fail("the text is sized beyond its bounds");
     QWidget window;
     window.setMinimumSize(858, 447);
     window.resize(858, 447);
@@ -50,6 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
     if (window.width() > qMax(screen.width(), 858) || window.height() > qMax(screen.height(), 447) ||
         window.width() < 858 || window.height() < 447)
-        fail("the adventure window is sized beyond the screen or below its minimum");
+        FuzzEnvironment::fail("the adventure window is sized beyond the screen or below its minimum");
     return 0;
 }
