@@ -21,6 +21,9 @@ QColor backgroundOf(const QTextBlock &block, const QColor &page)
 {
     if (block.blockFormat().hasProperty(QTextFormat::BackgroundBrush))
         return block.blockFormat().background().color();
+    // Most paragraphs have no table, and need no cursor to tell it.
+    if (block.document()->rootFrame()->childFrames().isEmpty())
+        return page;
     QTextCursor cursor(block);
     if (QTextTable *table = cursor.currentTable()) {
         const QTextCharFormat cell = table->cellAt(cursor).format();
