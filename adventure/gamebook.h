@@ -20,9 +20,9 @@ class ExplorationRecorder;
 class GameButton;
 class PlayAreaKeys;
 class QAction;
-class ReadAloud;
 class QTextEdit;
 class QTimer;
+class ReadAloud;
 class Ui_gameBook;
 
 // The adventure window: shows one adventure from its first paragraph to its end. The game

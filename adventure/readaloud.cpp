@@ -32,11 +32,6 @@ void ReadAloud::setEngine(SpeechEngine *newEngine)
     showAvailability();
 }
 
-bool ReadAloud::isReading() const
-{
-    return reading;
-}
-
 void ReadAloud::stop()
 {
     waiting.clear();

@@ -22,7 +22,6 @@ public:
     QAction *action() const;
     // Reads through `engine` from now on; takes it.
     void setEngine(SpeechEngine *engine);
-    bool isReading() const;
     void stop();
 
 private:

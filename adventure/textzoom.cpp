@@ -46,11 +46,6 @@ void TextZoom::setTextFamily(const QString &chosen)
     ReaderSettings::setValue(familyKey, family);
 }
 
-QString TextZoom::textFamily()
-{
-    return family;
-}
-
 QFont TextZoom::textFont()
 {
     QFont font = harringtonFont(pointSize(normalTextPoints));

@@ -23,7 +23,6 @@ public:
 
     // The family of the paragraphs' text; an empty one goes back to the Harrington stand-ins.
     static void setTextFamily(const QString &family);
-    static QString textFamily();
 
     // The font of a paragraph's text.
     static QFont textFont();

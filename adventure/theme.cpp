@@ -74,6 +74,13 @@ QPalette paletteOf(const Colours &colours)
     return palette;
 }
 
+// Black or white, whichever reads better on `background`: one of them always reads.
+QColor readableOn(const QColor &background)
+{
+    return Theme::contrast(Qt::black, background) >= Theme::contrast(Qt::white, background) ? QColor(Qt::black)
+                                                                                            : QColor(Qt::white);
+}
+
 // Every text of the palette on its background, in the groups an enabled widget is drawn with.
 void mend(QPalette *palette)
 {
@@ -91,7 +98,7 @@ void mend(QPalette *palette)
         for (const auto &pair : pairs) {
             const QColor background = palette->color(group, pair.second);
             if (Theme::contrast(palette->color(group, pair.first), background) < Theme::minimumContrast)
-                palette->setColor(group, pair.first, Theme::readableOn(background));
+                palette->setColor(group, pair.first, readableOn(background));
         }
     }
 }
@@ -196,9 +203,4 @@ double Theme::contrast(const QColor &first, const QColor &second)
     const double lighter = qMax(luminance(first), luminance(second));
     const double darker = qMin(luminance(first), luminance(second));
     return (lighter + 0.05) / (darker + 0.05);
-}
-
-QColor Theme::readableOn(const QColor &background)
-{
-    return contrast(Qt::black, background) >= contrast(Qt::white, background) ? QColor(Qt::black) : QColor(Qt::white);
 }

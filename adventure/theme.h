@@ -31,8 +31,6 @@ public:
     static QPalette palette(Kind kind);
     // WCAG's contrast ratio between two colours, from 1 to 21.
     static double contrast(const QColor &first, const QColor &second);
-    // Black or white, whichever reads better on `background`.
-    static QColor readableOn(const QColor &background);
 
 private:
     static void apply(Kind kind);
