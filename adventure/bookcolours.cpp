@@ -66,6 +66,9 @@ QColor pageOf(QTextDocument *document, const QPalette &palette)
 
 void BookColours::makeReadable(QTextDocument *document, const QPalette &palette)
 {
+    // Not to be undone by the reader's Ctrl+Z in the text.
+    const bool undoable = document->isUndoRedoEnabled();
+    document->setUndoRedoEnabled(false);
     const QColor page = pageOf(document, palette);
     const QColor themeText = palette.color(QPalette::Text);
     // Gathered first: a format changed while walking the fragments would merge them under the walk.
@@ -92,4 +95,5 @@ void BookColours::makeReadable(QTextDocument *document, const QPalette &palette)
         plain.clearBackground();
         cursor.setCharFormat(plain);
     }
+    document->setUndoRedoEnabled(undoable);
 }
