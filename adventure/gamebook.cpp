@@ -5,17 +5,25 @@
 #include "bookparser.h"
 #include "bookwatcher.h"
 #include "dialoginput.h"
+#include "displaymenu.h"
+#include "explorationrecorder.h"
 #include "harringtonfont.h"
 #include "playareakeys.h"
 #include "randomdice.h"
+#include "readaloud.h"
+#include "readersettings.h"
 #include "savedadventure.h"
 #include "savestore.h"
 #include "stat.h"
+#include "textzoom.h"
+#include "theme.h"
 #include "ui_gamebook.h"
 #include "zoomkeys.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -27,7 +35,10 @@ gameBook::gameBook(QWidget *parent)
     , ui(new Ui_gameBook)
 {
     useHarringtonStandIns();
+    Theme::applyKept();
+    TextZoom::restore();
     ui->setupUi(this);
+    ReaderSettings::restoreWindow(this);
     for (QSpinBox *box : { ui->sb_Chance, ui->sb_Endurance, ui->sb_Habilete, ui->sb_maxChance, ui->sb_maxEndurance,
                            ui->sb_maxHabilete })
         box->setValue(0);
@@ -36,7 +47,13 @@ gameBook::gameBook(QWidget *parent)
     game = std::make_unique<Adventure>(&RandomDice::shared(), input.get());
     ui->listEquipments->clear();
     keys = new PlayAreaKeys(this, ui->grid_Game);
-    new ZoomKeys(this, ui->gridLayoutWidget_5);
+    auto *zoomKeys = new ZoomKeys(this, ui->gridLayoutWidget_5);
+    auto *display = new DisplayMenu(this);
+    menuBar()->addMenu(display);
+    connect(display, &DisplayMenu::textChanged, zoomKeys, &ZoomKeys::apply);
+    readAloud = new ReadAloud([this] { return textsToRead(); }, this);
+    display->addSeparator();
+    display->addAction(readAloud->action());
     // Disabled until the hero and a screen are there to save.
     saveAction = ui->actionSauvegarder;
     connect(saveAction, &QAction::triggered, this, &gameBook::saveAdventure);
@@ -65,8 +82,10 @@ void gameBook::loadGameBook()
 
 void gameBook::loadGameBook(const QString &firstParagraph)
 {
-    if (readBook())
-        showParagraph(firstParagraph);
+    if (!readBook())
+        return;
+    exploration->beginAdventure();
+    showParagraph(firstParagraph);
 }
 
 bool gameBook::readBook()
@@ -87,6 +106,8 @@ bool gameBook::readBook()
     }
     book.close();
     game->setParagraphs(paragraphs);
+    if (!exploration)
+        exploration = new ExplorationRecorder(gameFile.fileName(), this);
     if (!watcher) {
         watcher = new BookWatcher(gameFile.fileName(), this);
         connect(watcher, &BookWatcher::changed, this, &gameBook::rereadBook);
@@ -202,6 +223,15 @@ void gameBook::refreshSheet()
         ui->listEquipments->clear();
         ui->listEquipments->addItems(rows);
     }
+}
+
+void gameBook::closeEvent(QCloseEvent *event)
+{
+    readAloud->stop();
+    ReaderSettings::keepWindow(this);
+    if (exploration)
+        exploration->writeNow();
+    QMainWindow::closeEvent(event);
 }
 
 const Adventure &gameBook::adventure() const

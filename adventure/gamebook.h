@@ -16,11 +16,13 @@ class Adventure;
 class Attack;
 class BookWatcher;
 class DialogInput;
+class ExplorationRecorder;
 class GameButton;
 class PlayAreaKeys;
 class QAction;
 class QTextEdit;
 class QTimer;
+class ReadAloud;
 class Ui_gameBook;
 
 // The adventure window: shows one adventure from its first paragraph to its end. The game
@@ -56,6 +58,10 @@ public Q_SLOTS:
     // Saves the adventure as it stands, replacing the earlier save of the same book.
     void saveAdventure();
 
+protected:
+    // Keeps the window's size and the exploration of the book as the reader leaves.
+    void closeEvent(QCloseEvent *event) override;
+
 private Q_SLOTS:
     void clickedButton();
     // Reads the book again after an edit and shows the paragraph on screen as it now is;
@@ -69,6 +75,8 @@ private:
     void showContent(const PlayAreaContent &content);
     void placeButton(const PlayAction &action);
     void orderFocus();
+    // What "Lire à voix haute" reads: the paragraph's text, then the buttons' captions.
+    QStringList textsToRead() const;
     void refreshSheet();
     // The three starting values, which change only when the hero is rolled or taken up again.
     void showStartingScores();
@@ -88,6 +96,8 @@ private:
     BookWatcher *watcher = nullptr;
     // Tries again once the dialog open at an edit has closed.
     QTimer *rereadLater;
+    ReadAloud *readAloud;
+    ExplorationRecorder *exploration = nullptr;
 };
 
 #endif // GAMEBOOK_H

@@ -4,11 +4,13 @@
 #include "booktextreader.h"
 #include "booktitle.h"
 #include "datafolders.h"
+#include "displaymenu.h"
 #include "gamebook.h"
 #include "harringtonfont.h"
 #include "regularfile.h"
 #include "savestore.h"
 #include "sharppixmap.h"
+#include "theme.h"
 #include "ui_mainwindow.h"
 
 #include <QDir>
@@ -24,6 +26,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <limits>
 
 namespace {
 
@@ -44,13 +47,16 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new Ui_MainWindow)
 {
     useHarringtonStandIns();
+    Theme::applyKept();
     ui->setupUi(this);
+    menuBar()->addMenu(new DisplayMenu(this));
     ui->label->setPixmap(sharpPixmap(QStringLiteral(":/images/Brand.png")));
     srand(time(nullptr));
     setAcceptDrops(true);
     ui->pb_Launch->setEnabled(false);
     scanBooks();
     connect(ui->pb_Launch, &QPushButton::clicked, this, &MainWindow::launchGame);
+    connect(ui->pb_Resume, &QPushButton::clicked, this, [this] { playBook(selectedBook(), true); });
     connect(ui->listWidget, &QListWidget::currentRowChanged, this, &MainWindow::updateView);
 }
 
@@ -61,11 +67,22 @@ MainWindow::~MainWindow()
 
 void MainWindow::launchGame()
 {
-    const int row = ui->listWidget->currentRow();
-    if (row < 0)
+    const QString bookPath = selectedBook();
+    if (bookPath.isEmpty())
         return;
-    const QString bookPath = pathList.item(row)->text();
-    const bool resume = SaveStore::exists(bookPath) && askToResume();
+    playBook(bookPath, SaveStore::exists(bookPath) && askToResume());
+}
+
+QString MainWindow::selectedBook() const
+{
+    const QListWidgetItem *path = pathList.item(ui->listWidget->currentRow());
+    return path ? path->text() : QString();
+}
+
+void MainWindow::playBook(const QString &bookPath, bool resume)
+{
+    if (bookPath.isEmpty())
+        return;
     gameBook *window = openAdventureWindow(bookPath);
     if (resume && window->resumeSavedAdventure())
         return;
@@ -99,6 +116,8 @@ gameBook *MainWindow::openAdventureWindow(const QString &path)
             adventureWindow->deleteLater();
     }
     adventureWindow = new gameBook;
+    // The library shows what the adventure added once it is over.
+    adventureWindow->installEventFilter(this);
     adventureWindow->setFileName(path);
     adventureWindow->show();
     return adventureWindow;
@@ -137,6 +156,16 @@ void MainWindow::updateView(int row)
 {
     const QListWidgetItem *item = ui->listWidget->item(row);
     ui->pb_Launch->setEnabled(item && !item->text().isEmpty());
+    const QString path = selectedBook();
+    ui->libraryPane->showBook(path, item ? item->text() : QString());
+    ui->pb_Resume->setVisible(ui->pb_Launch->isEnabled() && SaveStore::exists(path));
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == adventureWindow && event->type() == QEvent::Hide)
+        updateView(ui->listWidget->currentRow());
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // A book is listed once, from the first folder that lists a file of its name: as with the
@@ -174,7 +203,8 @@ bool MainWindow::readFileText(QFile &file)
 {
     // The reader drops carriage returns as text mode would, only where they matter, and
     // reads in pieces of its own, so Qt's text mode and buffer would only copy.
-    if (!RegularFile::open(&file, BookParser::maximumFileSize, QIODevice::ReadOnly | QIODevice::Unbuffered))
+    // Any size: only the head is read, and a book too large to load is still listed.
+    if (!RegularFile::open(&file, std::numeric_limits<qint64>::max(), QIODevice::ReadOnly | QIODevice::Unbuffered))
         return true;
     const bool usable = BookTextReader::read(&file, &fileText);
     file.close();

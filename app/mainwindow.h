@@ -30,6 +30,7 @@ public:
                    std::optional<unsigned> seed = std::nullopt);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -38,6 +39,10 @@ private Q_SLOTS:
     void updateView(int row);
 
 private:
+    // The path of the book selected; empty when there is none.
+    QString selectedBook() const;
+    // Takes up the book's saved adventure, or begins a new one when there is none to take up.
+    void playBook(const QString &bookPath, bool resume);
     // A new adventure window, in place of the last one.
     gameBook *openAdventureWindow(const QString &path);
     bool askToResume();

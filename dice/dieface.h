@@ -4,6 +4,8 @@
 #include "datafolders.h"
 #include "sharppixmap.h"
 
+#include <QCoreApplication>
+#include <QLabel>
 #include <QPixmap>
 #include <QString>
 
@@ -15,6 +17,13 @@ inline QPixmap dieFace(int face)
 {
     const QString path = DataFolders::firstFile(QStringLiteral("images/De-%1.png").arg(face));
     return path.isEmpty() ? QPixmap() : sharpPixmap(path);
+}
+
+// Shows the face on `label`, and names it for a screen reader, which sees no picture.
+inline void showDieFace(QLabel *label, int face)
+{
+    label->setPixmap(dieFace(face));
+    label->setAccessibleName(QCoreApplication::translate("LaunchDeuce", "Dé : %1").arg(face));
 }
 
 #endif // DIEFACE_H

@@ -1,5 +1,6 @@
 #include "savestore.h"
 
+#include "bookfilename.h"
 #include "bookparser.h"
 #include "datafolder.h"
 #include "regularfile.h"
@@ -7,12 +8,9 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
-
-constexpr int maximumNameLength = 40;
 
 QString savesFolder()
 {
@@ -21,17 +19,9 @@ QString savesFolder()
 
 } // namespace
 
-// The book's name, kept readable, then a hash of its full path: two books of the same name
-// in different folders have saves of their own.
 QString SaveStore::pathFor(const QString &bookPath)
 {
-    const QFileInfo book(bookPath);
-    const QString fullPath = book.canonicalFilePath().isEmpty() ? book.absoluteFilePath() : book.canonicalFilePath();
-    QString name;
-    for (const QChar character : book.completeBaseName().left(maximumNameLength))
-        name += character.isLetterOrNumber() && character.unicode() < 128 ? character : QLatin1Char('_');
-    const QByteArray pathHash = QCryptographicHash::hash(fullPath.toUtf8(), QCryptographicHash::Sha256).toHex();
-    return savesFolder() + QStringLiteral("/%1-%2.json").arg(name, QLatin1String(pathHash.left(16)));
+    return savesFolder() + QLatin1Char('/') + bookFileName(bookPath) + QStringLiteral(".json");
 }
 
 bool SaveStore::exists(const QString &bookPath)
