@@ -1,5 +1,7 @@
 #include "booktextview.h"
 
+#include "bookcolours.h"
+
 #include <QAbstractTextDocumentLayout>
 
 #include <cmath>
@@ -44,4 +46,11 @@ void BookTextView::followDocumentSize(const QSizeF &size)
 QVariant BookTextView::loadResource(int, const QUrl &name)
 {
     return pictures.picture(name);
+}
+
+void BookTextView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        BookColours::makeReadable(document(), palette());
+    QTextEdit::changeEvent(event);
 }

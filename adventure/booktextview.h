@@ -23,6 +23,8 @@ public:
 
 protected:
     QVariant loadResource(int type, const QUrl &name) override;
+    // A new theme may leave the book's colours unreadable.
+    void changeEvent(QEvent *event) override;
 
 private:
     void followDocumentSize(const QSizeF &size);

@@ -6,17 +6,25 @@
 #include "bookparser.h"
 #include "bookwatcher.h"
 #include "dialoginput.h"
+#include "displaymenu.h"
+#include "explorationrecorder.h"
 #include "harringtonfont.h"
 #include "playareakeys.h"
 #include "randomdice.h"
+#include "readaloud.h"
+#include "readersettings.h"
 #include "savedadventure.h"
 #include "savestore.h"
 #include "stat.h"
+#include "textzoom.h"
+#include "theme.h"
 #include "ui_gamebook.h"
 #include "zoomkeys.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -28,7 +36,10 @@ gameBook::gameBook(QWidget *parent)
     , ui(new Ui_gameBook)
 {
     useHarringtonStandIns();
+    Theme::applyKept();
+    TextZoom::restore();
     ui->setupUi(this);
+    ReaderSettings::restoreWindow(this);
     for (QSpinBox *box : { ui->sb_Chance, ui->sb_Endurance, ui->sb_Habilete, ui->sb_maxChance, ui->sb_maxEndurance,
                            ui->sb_maxHabilete })
         box->setValue(0);
@@ -37,7 +48,13 @@ gameBook::gameBook(QWidget *parent)
     game = std::make_unique<Adventure>(&RandomDice::shared(), input.get());
     ui->listEquipments->clear();
     keys = new PlayAreaKeys(this, ui->grid_Game);
-    new ZoomKeys(this, ui->gridLayoutWidget_5);
+    auto *zoomKeys = new ZoomKeys(this, ui->gridLayoutWidget_5);
+    auto *display = new DisplayMenu(this);
+    menuBar()->addMenu(display);
+    connect(display, &DisplayMenu::textChanged, zoomKeys, &ZoomKeys::apply);
+    readAloud = new ReadAloud([this] { return textsToRead(); }, this);
+    display->addSeparator();
+    display->addAction(readAloud->action());
     automaticSave = std::make_unique<AutomaticSave>(game.get());
     connect(automaticSave.get(), &AutomaticSave::failed, this, [this](const QString &reason) {
         statusBar()->showMessage(tr("L'aventure ne peut pas être sauvegardée : %1.").arg(reason));
@@ -77,8 +94,10 @@ void gameBook::loadGameBook()
 
 void gameBook::loadGameBook(const QString &firstParagraph)
 {
-    if (readBook())
-        showParagraph(firstParagraph);
+    if (!readBook())
+        return;
+    exploration->beginAdventure();
+    showParagraph(firstParagraph);
 }
 
 bool gameBook::readBook()
@@ -100,6 +119,8 @@ bool gameBook::readBook()
     book.close();
     game->setParagraphs(paragraphs);
     readBookHash();
+    if (!exploration)
+        exploration = new ExplorationRecorder(gameFile.fileName(), this);
     if (!watcher) {
         watcher = new BookWatcher(gameFile.fileName(), this);
         connect(watcher, &BookWatcher::changed, this, &gameBook::rereadBook);
@@ -185,15 +206,6 @@ void gameBook::setKeptAutomatically(bool kept)
     keptAutomatically = kept;
 }
 
-void gameBook::closeEvent(QCloseEvent *event)
-{
-    if (keptAutomatically) {
-        automaticSave->changed();
-        automaticSave->flush();
-    }
-    QMainWindow::closeEvent(event);
-}
-
 void gameBook::refreshScores()
 {
     if (!game->hero())
@@ -217,6 +229,19 @@ void gameBook::refreshSheet()
         ui->listEquipments->clear();
         ui->listEquipments->addItems(rows);
     }
+}
+
+void gameBook::closeEvent(QCloseEvent *event)
+{
+    readAloud->stop();
+    ReaderSettings::keepWindow(this);
+    if (exploration)
+        exploration->writeNow();
+    if (keptAutomatically) {
+        automaticSave->changed();
+        automaticSave->flush();
+    }
+    QMainWindow::closeEvent(event);
 }
 
 const Adventure &gameBook::adventure() const

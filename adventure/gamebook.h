@@ -17,10 +17,12 @@ class Attack;
 class AutomaticSave;
 class BookWatcher;
 class DialogInput;
+class ExplorationRecorder;
 class GameButton;
 class PlayAreaKeys;
 class QTextEdit;
 class QTimer;
+class ReadAloud;
 class Ui_gameBook;
 
 // The adventure window: shows one adventure from its first paragraph to its end. The game
@@ -66,7 +68,8 @@ public Q_SLOTS:
     void openJournal();
 
 protected:
-    // The adventure is written before the window goes.
+    // Keeps the window's size, the exploration of the book and the adventure as the reader
+    // leaves.
     void closeEvent(QCloseEvent *event) override;
 
 private Q_SLOTS:
@@ -86,6 +89,8 @@ private:
     void showContent(const PlayAreaContent &content);
     void placeButton(const PlayAction &action);
     void orderFocus();
+    // What "Lire à voix haute" reads: the paragraph's text, then the buttons' captions.
+    QStringList textsToRead() const;
     void refreshSheet();
     // The three starting values, which change only when the hero is rolled or taken up again.
     void showStartingScores();
@@ -108,6 +113,8 @@ private:
     BookWatcher *watcher = nullptr;
     // Tries again once the dialog open at an edit has closed.
     QTimer *rereadLater;
+    ReadAloud *readAloud;
+    ExplorationRecorder *exploration = nullptr;
 };
 
 #endif // GAMEBOOK_H

@@ -3,14 +3,18 @@
 
 #include "adventure.h"
 #include "automaticsave.h"
+#include "bookcolours.h"
 #include "booktextview.h"
+#include "explorationrecorder.h"
 #include "gamebook.h"
 #include "gamebutton.h"
 #include "playareakeys.h"
+#include "readaloud.h"
 #include "textzoom.h"
 #include "ui_gamebook.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGridLayout>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -28,10 +32,14 @@ void gameBook::showScreen(const PlayAreaContent &content)
         close();
         return;
     }
+    if (content.shows == PlayAreaContent::Shows::Paragraph && exploration)
+        exploration->noteRead(game->currentId());
     if (content.showing == shownScreen) {
         for (int index = 0; index < actionButtons.size() && index < content.actions.size(); ++index)
             actionButtons.at(index)->setPlayAction(content.actions.at(index));
     } else {
+        // What is read aloud is what was on show.
+        readAloud->stop();
         clearParagraphWidgets();
         showContent(content);
         shownScreen = content.showing;
@@ -48,12 +56,14 @@ void gameBook::showContent(const PlayAreaContent &content)
     // that grows with the square of their number; built hidden, they are laid out once.
     ui->gridLayoutWidget_5->hide();
     textView = new BookTextView(gameFile.fileName());
+    textView->setAccessibleName(tr("Texte du paragraphe"));
     textView->setFont(TextZoom::textFont());
     textView->setText(content.text);
     for (const Monster &monster : content.monsters)
         describeMonster(monster, textView);
     for (const QString &note : content.notes)
         textView->append(note);
+    BookColours::makeReadable(textView->document(), textView->palette());
     // The columns that hold buttons share the width. The text spans no column past them
     // (nor, for a span of 0, to the grid's last column): such a column would hold nothing
     // but the grid's spacing, a hundred of which would widen the text beyond the window.
@@ -75,18 +85,32 @@ void gameBook::showContent(const PlayAreaContent &content)
     orderFocus();
 }
 
-// Tab goes from the text to the buttons in reading order, and the first button has the focus.
+// Tab goes from the text to the buttons in reading order, then over the sheet; the first
+// button has the focus.
 void gameBook::orderFocus()
 {
     textView->setTabChangesFocus(true);
     const QList<GameButton *> buttons = keys->buttonsInReadingOrder();
-    QWidget *previous = textView;
-    for (GameButton *button : buttons) {
-        setTabOrder(previous, button);
-        previous = button;
-    }
+    QList<QWidget *> order { textView };
+    for (GameButton *button : buttons)
+        order.append(button);
+    order += { ui->sb_Habilete, ui->sb_maxHabilete, ui->sb_Endurance,   ui->sb_maxEndurance,
+               ui->sb_Chance,   ui->sb_maxChance,   ui->listEquipments, ui->sb_Gold,
+               ui->sb_Food,     ui->listPotions,    ui->pb_MonsterList };
+    for (int index = 1; index < order.size(); ++index)
+        setTabOrder(order.at(index - 1), order.at(index));
     if (!buttons.isEmpty())
         buttons.first()->setFocus();
+}
+
+QStringList gameBook::textsToRead() const
+{
+    QStringList texts;
+    if (textView)
+        texts.append(textView->toPlainText());
+    for (GameButton *button : keys->buttonsInReadingOrder())
+        texts.append(button->text());
+    return texts;
 }
 
 void gameBook::placeButton(const PlayAction &action)
@@ -104,6 +128,9 @@ void gameBook::clearParagraphWidgets()
     // Deferred: this runs inside the click of one of these buttons, which is read afterwards.
     // Hidden at once, so that a dialog opened next (a fight) shows over an empty play area
     // rather than over buttons that are already gone; hidden together, as they are shown.
+    // The focus waits on the play area for the next buttons rather than pass to the sheet.
+    if (ui->playArea->isAncestorOf(QApplication::focusWidget()))
+        ui->playArea->setFocus();
     ui->gridLayoutWidget_5->hide();
     while (!paragraphWidgets.isEmpty()) {
         QWidget *widget = paragraphWidgets.takeFirst();

@@ -1,6 +1,7 @@
 #include "textzoom.h"
 
 #include "harringtonfont.h"
+#include "readersettings.h"
 
 #include <cmath>
 
@@ -10,10 +11,13 @@ constexpr int pointsPerStep = 2;
 // The steps that keep the paragraph's text within its bounds.
 constexpr int fewestSteps = (TextZoom::smallestPoints - TextZoom::normalTextPoints) / pointsPerStep;
 constexpr int mostSteps = (TextZoom::largestPoints - TextZoom::normalTextPoints) / pointsPerStep;
+const QString stepKey = QStringLiteral("display/textStep");
+const QString familyKey = QStringLiteral("display/textFamily");
 
 } // namespace
 
 int TextZoom::step = 0;
+QString TextZoom::family;
 
 bool TextZoom::zoomIn()
 {
@@ -30,9 +34,25 @@ bool TextZoom::reset()
     return setStep(0);
 }
 
+void TextZoom::restore()
+{
+    step = qBound(fewestSteps, ReaderSettings::integer(stepKey, 0), mostSteps);
+    family = ReaderSettings::text(familyKey).trimmed();
+}
+
+void TextZoom::setTextFamily(const QString &chosen)
+{
+    family = chosen.left(ReaderSettings::maximumTextLength);
+    ReaderSettings::setValue(familyKey, family);
+}
+
 QFont TextZoom::textFont()
 {
-    return harringtonFont(pointSize(normalTextPoints));
+    QFont font = harringtonFont(pointSize(normalTextPoints));
+    // A family the system lacks is matched by Qt's font matching, as Harrington itself is.
+    if (!family.isEmpty())
+        font.setFamily(family);
+    return font;
 }
 
 QFont TextZoom::captionFont(const QFont &normal)
@@ -54,5 +74,6 @@ bool TextZoom::setStep(int wanted)
     if (bounded == step)
         return false;
     step = bounded;
+    ReaderSettings::setValue(stepKey, step);
     return true;
 }

@@ -4,8 +4,9 @@
 #include <QFont>
 
 // How large the reader wants the play area's text and captions: a number of steps of two
-// points above or below their normal sizes, each size kept between 8 and 40 points. The
-// choice holds for every paragraph and adventure until the program quits; it is never saved.
+// points above or below their normal sizes, each size kept between 8 and 40 points, and in
+// which family the paragraphs are written (the Harrington stand-ins unless the reader chose
+// another). Both hold for every paragraph and adventure, and are kept for the next start.
 class TextZoom {
 public:
     // The paragraph's text at the normal size.
@@ -17,6 +18,11 @@ public:
     static bool zoomIn();
     static bool zoomOut();
     static bool reset();
+    // Takes up the size and family kept, as the adventure window opens.
+    static void restore();
+
+    // The family of the paragraphs' text; an empty one goes back to the Harrington stand-ins.
+    static void setTextFamily(const QString &family);
 
     // The font of a paragraph's text.
     static QFont textFont();
@@ -29,6 +35,7 @@ private:
     static bool setStep(int step);
 
     static int step;
+    static QString family;
 };
 
 #endif // TEXTZOOM_H

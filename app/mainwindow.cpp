@@ -3,7 +3,8 @@
 #include "bookparser.h"
 #include "booktextreader.h"
 #include "booktitle.h"
-#include "datafolder.h"
+#include "datafolders.h"
+#include "displaymenu.h"
 #include "gamebook.h"
 #include "harringtonfont.h"
 #include "randomdice.h"
@@ -13,6 +14,7 @@
 #include "savesdialog.h"
 #include "savestore.h"
 #include "sharppixmap.h"
+#include "theme.h"
 #include "ui_mainwindow.h"
 
 #include <QDir>
@@ -26,6 +28,7 @@
 #include <QTimer>
 
 #include <ctime>
+#include <limits>
 
 namespace {
 
@@ -46,13 +49,21 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new Ui_MainWindow)
 {
     useHarringtonStandIns();
+    Theme::applyKept();
     ui->setupUi(this);
+    menuBar()->addMenu(new DisplayMenu(this));
     ui->label->setPixmap(sharpPixmap(QStringLiteral(":/images/Brand.png")));
     RandomDice::shared().seed(time(nullptr));
     setAcceptDrops(true);
     ui->pb_Launch->setEnabled(false);
     scanBooks();
     connect(ui->pb_Launch, &QPushButton::clicked, this, &MainWindow::launchGame);
+    // Straight to the automatic save, or to the list of the named ones when there is none.
+    connect(ui->pb_Resume, &QPushButton::clicked, this, [this] {
+        const QString bookPath = selectedBook();
+        playBook(bookPath,
+                 SaveStore::hasAutomatic(bookPath) ? ResumeQuestion::Answer::Resume : ResumeQuestion::Answer::Choose);
+    });
     connect(ui->listWidget, &QListWidget::currentRowChanged, this, &MainWindow::updateView);
 }
 
@@ -63,9 +74,15 @@ MainWindow::~MainWindow()
 
 void MainWindow::launchGame()
 {
-    const int row = ui->listWidget->currentRow();
-    if (row >= 0)
-        playBook(pathList.item(row)->text());
+    const QString bookPath = selectedBook();
+    if (!bookPath.isEmpty())
+        playBook(bookPath, ResumeQuestion::ask(this, bookPath));
+}
+
+QString MainWindow::selectedBook() const
+{
+    const QListWidgetItem *path = pathList.item(ui->listWidget->currentRow());
+    return path ? path->text() : QString();
 }
 
 void MainWindow::startBook(const QString &path, const QString &firstParagraph, std::optional<unsigned> seed)
@@ -77,7 +94,7 @@ void MainWindow::startBook(const QString &path, const QString &firstParagraph, s
     }
     book.close();
     if (firstParagraph == QLatin1String("000") && !seed) {
-        playBook(path);
+        playBook(path, ResumeQuestion::ask(this, path));
         return;
     }
     // An author's trial run asks nothing and keeps nothing by itself.
@@ -91,11 +108,13 @@ void MainWindow::startBook(const QString &path, const QString &firstParagraph, s
 
 // Before another adventure takes the place of the one in the automatic save, that one is
 // kept among the named saves, even when it cannot be read.
-void MainWindow::playBook(const QString &path)
+void MainWindow::playBook(const QString &path, ResumeQuestion::Answer answer)
 {
+    if (path.isEmpty())
+        return;
     const QString automatic = SaveStore::automaticPath(path);
     QString save;
-    switch (ResumeQuestion::ask(this, path)) {
+    switch (answer) {
     case ResumeQuestion::Answer::Resume:
         save = automatic;
         break;
@@ -137,6 +156,8 @@ gameBook *MainWindow::openAdventureWindow(const QString &path)
             adventureWindow->deleteLater();
     }
     adventureWindow = new gameBook;
+    // The library shows what the adventure added once it is over.
+    adventureWindow->installEventFilter(this);
     adventureWindow->setFileName(path);
     adventureWindow->show();
     return adventureWindow;
@@ -162,25 +183,35 @@ void MainWindow::updateView(int row)
 {
     const QListWidgetItem *item = ui->listWidget->item(row);
     ui->pb_Launch->setEnabled(item && !item->text().isEmpty());
+    const QString path = selectedBook();
+    ui->libraryPane->showBook(path, item ? item->text() : QString());
+    ui->pb_Resume->setVisible(ui->pb_Launch->isEnabled() && SaveStore::exists(path));
 }
 
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == adventureWindow && event->type() == QEvent::Hide)
+        updateView(ui->listWidget->currentRow());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// A book is listed once, from the first folder that lists a file of its name: as with the
+// files of the data folders, the reader's own copy of a book stands in for the system's,
+// and the same folder reached twice (the player started inside its data folder) adds nothing.
 void MainWindow::scanBooks()
 {
-    const QString bundled = QDir::currentPath() + QStringLiteral("/Add-on");
-    const QString own = dataFolder() + QStringLiteral("/Add-on");
-    scanFolder(bundled);
-    // Installed for the reader alone, the player runs in its data folder: the two are one.
-    if (QFileInfo(own).canonicalFilePath() != QFileInfo(bundled).canonicalFilePath())
-        scanFolder(own);
+    QSet<QString> listedNames;
+    for (const QString &folder : DataFolders::paths(QStringLiteral("Add-on")))
+        scanFolder(folder, &listedNames);
 }
 
-void MainWindow::scanFolder(const QString &folder)
+void MainWindow::scanFolder(const QString &folder, QSet<QString> *listedNames)
 {
     const QFileInfoList entries = QDir(folder).entryInfoList({ QStringLiteral("*.xml") });
     for (const QFileInfo &entry : entries) {
         // Only regular files are read: a pipe or a device named like a book would block or
         // never end. The listing has already learnt each entry's type.
-        if (!entry.isFile())
+        if (!entry.isFile() || listedNames->contains(entry.fileName()))
             continue;
         const QString path = folder + QLatin1Char('/') + entry.fileName();
         QFile file(path);
@@ -189,6 +220,7 @@ void MainWindow::scanFolder(const QString &folder)
         currentTitle = extractTitle(fileText);
         if (currentTitle.isNull())
             continue;
+        listedNames->insert(entry.fileName());
         pathList.addItem(path);
         ui->listWidget->addItem(currentTitle);
     }
@@ -198,7 +230,8 @@ bool MainWindow::readFileText(QFile &file)
 {
     // The reader drops carriage returns as text mode would, only where they matter, and
     // reads in pieces of its own, so Qt's text mode and buffer would only copy.
-    if (!RegularFile::open(&file, BookParser::maximumFileSize, QIODevice::ReadOnly | QIODevice::Unbuffered))
+    // Any size: only the head is read, and a book too large to load is still listed.
+    if (!RegularFile::open(&file, std::numeric_limits<qint64>::max(), QIODevice::ReadOnly | QIODevice::Unbuffered))
         return true;
     const bool usable = BookTextReader::read(&file, &fileText);
     file.close();

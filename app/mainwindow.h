@@ -1,9 +1,12 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "resumequestion.h"
+
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 
 #include <optional>
@@ -12,9 +15,9 @@ class QFile;
 class Ui_MainWindow;
 class gameBook;
 
-// The book-selection window: lists by title the books of Add-on in the working folder,
-// then those of the reader's own Add-on folder, and starts an adventure on the one selected,
-// or on a book dropped on it.
+// The book-selection window: lists by title the books of Add-on in the working folder, then
+// those of the reader's own Add-on folder, then the installed ones, and starts an adventure
+// on the one selected, or on a book dropped on it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -30,6 +33,7 @@ public:
                    std::optional<unsigned> seed = std::nullopt);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -38,12 +42,14 @@ private Q_SLOTS:
     void updateView(int row);
 
 private:
+    // The path of the book selected; empty when there is none.
+    QString selectedBook() const;
+    // Takes up a save of the book, or begins a new adventure, as the reader answered.
+    void playBook(const QString &path, ResumeQuestion::Answer answer);
     // A new adventure window, in place of the last one.
     gameBook *openAdventureWindow(const QString &path);
-    // Takes up a save of the book, or begins a new adventure, as the reader answers.
-    void playBook(const QString &path);
     void scanBooks();
-    void scanFolder(const QString &folder);
+    void scanFolder(const QString &folder, QSet<QString> *listedNames);
     // True when the file cannot be read or holds no usable text.
     bool readFileText(QFile &file);
     static QString extractTitle(const QString &text);

@@ -44,6 +44,10 @@ void useOffscreenPlatform()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The explorations and settings that the windows write go there, never among the user's files.
+    static QTemporaryDir userFolders;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(userFolders.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(userFolders.filePath(QStringLiteral("config"))));
 }
 
 QString sizeText(qint64 bytes)

@@ -7,7 +7,8 @@
 class QTemporaryDir;
 class gameBook;
 
-// Shown offscreen unless the caller chose a platform; call before building the application.
+// Shown offscreen unless the caller chose a platform, with the user's data and settings in a
+// temporary folder; call before building the application.
 void useOffscreenPlatform();
 
 // "54.2 MB", "1.2 GB", ...

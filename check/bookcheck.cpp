@@ -2,8 +2,8 @@
 
 #include "bookparser.h"
 #include "contentcheck.h"
+#include "frenchnumber.h"
 #include "listingcheck.h"
-#include "quotation.h"
 #include "randomplayer.h"
 #include "sourcescan.h"
 
@@ -49,29 +49,31 @@ void BookCheck::check()
     QFile file(m_path);
     const QFileInfo info(file);
     if (!BookParser::openBook(&file)) {
-        const QString reason = !info.exists() ? tr("the file does not exist")
-            : !info.isFile()                  ? tr("it is not a regular file")
+        const QString reason = !info.exists() ? tr("le fichier n'existe pas")
+            : !info.isFile()                  ? tr("ce n'est pas un fichier ordinaire")
             : info.size() > BookParser::maximumFileSize
-            ? tr("it is larger than %1 MB, the player's limit").arg(BookParser::maximumFileSize >> 20)
+            ? tr("il dépasse %1 Mo, la limite de Valdoriel").arg(BookParser::maximumFileSize >> 20)
             : file.errorString();
-        addFindings({ { Finding::Severity::Error, 0, 0, tr("the player cannot read this book: %1").arg(reason) } });
+        addFindings({ { Finding::Severity::Error, 0, 0, QStringLiteral("unreadable-file"),
+                        tr("Valdoriel ne peut pas lire ce livre : %1").arg(reason) } });
         return;
     }
     const SourceScan scan(&file);
     QMap<QString, Paragraph> paragraphs;
     if (!file.reset() || !BookParser::readBook(&file, &paragraphs)) {
         const Finding refusal = scan.refusal().value_or(
-            Finding { Finding::Severity::Error, 0, 0,
-                      tr("the player refuses this book: it is not well-formed XML or, its entities expanded, "
-                         "it passes the player's limits of depth, nodes or size") });
+            Finding { Finding::Severity::Error, 0, 0, QStringLiteral("refused-book"),
+                      tr("Valdoriel refuse ce livre : ce n'est pas du XML bien formé ou, ses entités développées, "
+                         "il dépasse les limites de profondeur, de nœuds ou de taille de Valdoriel") });
         addFindings({ refusal });
         return;
     }
     if (scan.refusal()) {
         Finding disagreement = *scan.refusal();
         disagreement.severity = Finding::Severity::Warning;
-        disagreement.message = tr("%1; the player reads on and drops what it cannot read, but other XML readers "
-                                  "refuse the file, and lines past this one are not known")
+        disagreement.message = tr("%1 ; Valdoriel poursuit sa lecture et laisse de côté ce qu'il ne peut pas lire, "
+                                  "mais d'autres lecteurs XML refusent le fichier, et les lignes qui suivent celle-ci "
+                                  "ne sont pas connues")
                                    .arg(disagreement.message);
         addFindings({ disagreement });
     }
@@ -89,32 +91,22 @@ void BookCheck::play(int adventures, quint32 seed, int threads)
         return;
     m_playReport = RandomPlayer(*m_graph, seed).play(adventures, threads);
     const PlayReport &report = *m_playReport;
+    // Paragraphs and endings that random play happens not to reach are told in its report:
+    // in a book of hundreds of paragraphs, many are reachable and rarely read.
     QList<Finding> found;
     if (report.adventures < adventures)
-        found.append({ Finding::Severity::Warning, 0, 0,
-                       tr("random play stopped after %1 of %2 adventures, when the time given to a book ran out "
-                          "(its paragraphs lay many buttons or show long ids)")
-                           .arg(report.adventures)
-                           .arg(adventures) });
+        found.append({ Finding::Severity::Warning, 0, 0, QStringLiteral("play-cut-short"),
+                       tr("le jeu au hasard s'est arrêté après %1 des %2 aventures, faute de temps pour ce livre "
+                          "(ses paragraphes posent beaucoup de boutons ou montrent de longs identifiants)")
+                           .arg(frenchNumber(report.adventures), frenchNumber(adventures)) });
     for (auto stuck = report.stuck.cbegin(); stuck != report.stuck.cend(); ++stuck)
-        found.append(warningAt(stuck.key(),
-                               tr("%1 of %2 random adventures were left here with no button to press")
-                                   .arg(stuck.value())
-                                   .arg(report.adventures)));
+        found.append(warningAt(stuck.key(), QStringLiteral("adventure-stuck"),
+                               tr("%1 des %2 aventures au hasard sont restées ici sans bouton à presser")
+                                   .arg(frenchNumber(stuck.value()), frenchNumber(report.adventures))));
     for (auto endless = report.endless.cbegin(); endless != report.endless.cend(); ++endless)
-        found.append(warningAt(
-            endless.key(),
-            tr("%1 of %2 random adventures went on here without end").arg(endless.value()).arg(report.adventures)));
-    // Paragraphs that lead to no ending are errors already, and random play soon gives up in them.
-    for (const QString &id : m_graph->reachable()) {
-        if (!report.visited.contains(id) && m_graph->leadingToAnEnding().contains(id))
-            found.append(
-                warningAt(id,
-                          (m_graph->isEnding(id) ? tr("ending %1 was never reached in %2 random adventures")
-                                                 : tr("paragraph %1 was never reached in %2 random adventures"))
-                              .arg(quotation(id))
-                              .arg(report.adventures)));
-    }
+        found.append(warningAt(endless.key(), QStringLiteral("adventure-endless"),
+                               tr("%1 des %2 aventures au hasard ont tourné ici sans fin")
+                                   .arg(frenchNumber(endless.value()), frenchNumber(report.adventures))));
     addFindings(found);
 }
 
@@ -130,7 +122,7 @@ void BookCheck::addFindings(const QList<Finding> &findings)
                      [](const Finding &left, const Finding &right) { return left.line < right.line; });
 }
 
-Finding BookCheck::warningAt(const QString &id, const QString &message) const
+Finding BookCheck::warningAt(const QString &id, const QString &code, const QString &message) const
 {
-    return { Finding::Severity::Warning, m_locations.value(id).line, 0, message };
+    return { Finding::Severity::Warning, m_locations.value(id).line, 0, code, message };
 }

@@ -39,7 +39,7 @@ public:
 private:
     void check();
     void addFindings(const QList<Finding> &findings);
-    Finding warningAt(const QString &id, const QString &message) const;
+    Finding warningAt(const QString &id, const QString &code, const QString &message) const;
 
     QString m_path;
     std::unique_ptr<BookGraph> m_graph;

@@ -31,8 +31,8 @@ bool writeGraph(const BookCheck &book, const QString &path, QTextStream &err)
     QFile file(path);
     if (!book.graph() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(DotWriter::write(*book.graph(), book.rootTitle())) < 0) {
-        err << CheckCommand::tr("%1: cannot write the map: %2")
-                   .arg(path, book.graph() ? file.errorString() : CheckCommand::tr("the book was not read"))
+        err << CheckCommand::tr("%1 : impossible d'écrire la carte : %2")
+                   .arg(path, book.graph() ? file.errorString() : CheckCommand::tr("le livre n'a pas été lu"))
             << '\n';
         return false;
     }
@@ -45,21 +45,25 @@ int CheckCommand::run(const QStringList &arguments, QTextStream &out, QTextStrea
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        tr("Checks gamebooks for the Valdoriel player: what the player would read wrongly or not at all, "
-           "ways that lead nowhere, paragraphs that cannot be reached or lead to no ending."));
+        tr("Vérifie des livres-jeux pour Valdoriel : ce que Valdoriel lirait mal ou pas du tout, les chemins qui "
+           "ne mènent nulle part, les paragraphes qu'on ne peut pas atteindre ou qui ne mènent à aucune fin."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption format(QStringLiteral("format"), tr("Report as text (the default) or json."),
+    const QCommandLineOption format(QStringLiteral("format"), tr("Écrit le rapport en texte (par défaut) ou en JSON."),
                                     QStringLiteral("text|json"), QStringLiteral("text"));
-    const QCommandLineOption graph(QStringLiteral("graph"), tr("Write the map of the book in Graphviz DOT to FILE."),
-                                   QStringLiteral("FILE"));
-    const QCommandLineOption play(QStringLiteral("play"), tr("Play N random adventures in each book."),
+    const QCommandLineOption graph(QStringLiteral("graph"),
+                                   tr("Écrit la carte du livre pour Graphviz (format DOT) dans FICHIER."),
+                                   QStringLiteral("FICHIER"));
+    const QCommandLineOption play(QStringLiteral("play"), tr("Joue N aventures au hasard dans chaque livre."),
                                   QStringLiteral("N"));
-    const QCommandLineOption seed(QStringLiteral("seed"), tr("Seed of the random adventures (1 by default)."),
-                                  QStringLiteral("SEED"), QStringLiteral("1"));
-    parser.addOptions({ format, graph, play, seed });
-    parser.addPositionalArgument(QStringLiteral("books"), tr("Book files or folders of books (Add-on by default)."),
-                                 QStringLiteral("[BOOK.xml|FOLDER...]"));
+    const QCommandLineOption seed(QStringLiteral("seed"), tr("Graine des aventures au hasard (1 par défaut)."),
+                                  QStringLiteral("GRAINE"), QStringLiteral("1"));
+    const QCommandLineOption verbose(QStringLiteral("verbose"),
+                                     tr("Nomme aussi les paragraphes que les aventures au hasard n'ont jamais lus."));
+    parser.addOptions({ format, graph, play, seed, verbose });
+    parser.addPositionalArgument(QStringLiteral("livres"),
+                                 tr("Fichiers de livres ou dossiers de livres (Add-on par défaut)."),
+                                 QStringLiteral("[LIVRE.xml|DOSSIER...]"));
     const auto usageError = [&err, &parser](const QString &message) {
         err << message << '\n' << parser.helpText();
         return badUsage;
@@ -76,19 +80,19 @@ int CheckCommand::run(const QStringList &arguments, QTextStream &out, QTextStrea
     }
     const QString formatName = parser.value(format);
     if (formatName != QLatin1String("text") && formatName != QLatin1String("json"))
-        return usageError(tr("The format must be text or json."));
+        return usageError(tr("Le format est text ou json."));
     const std::optional<qint64> adventures =
         parser.isSet(play) ? numberOption(parser, play.names().first(), 1, mostAdventures) : 0;
     const std::optional<qint64> seedValue = numberOption(parser, seed.names().first(), 0, 0xffffffffLL);
     if (!adventures || !seedValue)
-        return usageError(tr("--play takes a number of adventures from 1 to %1, --seed a number from 0 to 4294967295.")
+        return usageError(tr("--play prend un nombre d'aventures de 1 à %1, --seed un nombre de 0 à 4294967295.")
                               .arg(mostAdventures));
     const QStringList books =
         bookPaths(parser.positionalArguments().isEmpty() ? QStringList { QStringLiteral("Add-on") }
                                                          : parser.positionalArguments(),
                   err);
     if (parser.isSet(graph) && books.size() != 1)
-        return usageError(tr("--graph draws the map of one book; %1 were named.").arg(books.size()));
+        return usageError(tr("--graph dessine la carte d'un seul livre ; %1 sont nommés.").arg(books.size()));
 
     bool anyError = false;
     QJsonArray reports;
@@ -102,7 +106,7 @@ int CheckCommand::run(const QStringList &arguments, QTextStream &out, QTextStrea
         if (formatName == QLatin1String("json"))
             reports.append(JsonReport::book(book));
         else
-            TextReport::write(out, book);
+            TextReport::write(out, book, parser.isSet(verbose));
     }
     if (formatName == QLatin1String("json"))
         out << QJsonDocument(QJsonObject { { QStringLiteral("books"), reports } }).toJson();
@@ -120,7 +124,7 @@ QStringList CheckCommand::bookPaths(const QStringList &names, QTextStream &err)
         const QDir folder(name);
         const QStringList entries = folder.entryList({ QStringLiteral("*.xml") }, QDir::Files);
         if (entries.isEmpty())
-            err << tr("%1: no book (*.xml) in this folder").arg(name) << '\n';
+            err << tr("%1 : aucun livre (*.xml) dans ce dossier").arg(name) << '\n';
         for (const QString &entry : entries)
             paths.append(QDir::cleanPath(folder.filePath(entry)));
     }

@@ -55,19 +55,20 @@ void ContentCheck::checkCodes(const QStringList &codes)
         const QString &code = count.key();
         if (code.size() == 1 && knownCodes.contains(code)) {
             if (count.value() > 1)
-                report(Finding::Severity::Warning, QStringLiteral("Type"),
-                       tr("the code %1 is written %2 times, and the player acts on each: its buttons are laid and "
-                          "its effects applied again")
+                report(Finding::Severity::Warning, QStringLiteral("Type"), QStringLiteral("repeated-code"),
+                       tr("le code %1 est écrit %2 fois, et Valdoriel agit à chaque fois : ses boutons sont posés "
+                          "et ses effets appliqués de nouveau")
                            .arg(code)
                            .arg(count.value()));
             continue;
         }
         const QString meant = code.trimmed().toUpper();
         const bool close = meant.size() == 1 && knownCodes.contains(meant);
-        report(Finding::Severity::Warning, QStringLiteral("Type"),
-               close ? tr("the player ignores the code %1; did you mean \"%2\"?").arg(quotation(code), meant)
-                     : tr("the player ignores the code %1; the codes are C, A, F, L, B, O, E, X and V")
-                           .arg(quotation(code)));
+        report(
+            Finding::Severity::Warning, QStringLiteral("Type"), QStringLiteral("unknown-code"),
+            close
+                ? tr("Valdoriel ignore le code %1 ; vouliez-vous dire %2 ?").arg(quotation(code), quotation(meant))
+                : tr("Valdoriel ignore le code %1 ; les codes sont C, A, F, L, B, O, E, X et V").arg(quotation(code)));
     }
 }
 
@@ -76,25 +77,29 @@ void ContentCheck::checkMissingElements(const Paragraph &paragraph, const QStrin
 {
     const QString type = QStringLiteral("Type");
     if (codes.contains(QStringLiteral("C")) && paragraph.choices.isEmpty())
-        report(Finding::Severity::Error, type, tr("code C without Choices: no choice is offered"));
+        report(Finding::Severity::Error, type, QStringLiteral("missing-choices"),
+               tr("code C sans Choices : aucun choix n'est proposé"));
     if (codes.contains(QStringLiteral("A")) && paragraph.monsters.isEmpty())
-        report(Finding::Severity::Error, type, tr("code A without Monster: there is nothing to fight"));
+        report(Finding::Severity::Error, type, QStringLiteral("missing-monster"),
+               tr("code A sans Monster : il n'y a rien à combattre"));
     if (codes.contains(QStringLiteral("L"))) {
         const bool lucky = hasLuckOutcome(paragraph.luck.lucky);
         const bool unlucky = hasLuckOutcome(paragraph.luck.unlucky);
         if (!lucky && !unlucky)
-            report(Finding::Severity::Error, type, tr("code L without Luck: the luck test leads nowhere"));
+            report(Finding::Severity::Error, type, QStringLiteral("missing-luck"),
+                   tr("code L sans Luck : le test de chance ne mène nulle part"));
         else if (!lucky || !unlucky)
-            report(Finding::Severity::Error, QStringLiteral("Luck"),
-                   tr("Luck without %1: that outcome leads nowhere").arg(QLatin1String(lucky ? "Unlucky" : "Lucky")));
+            report(Finding::Severity::Error, QStringLiteral("Luck"), QStringLiteral("missing-luck-outcome"),
+                   tr("Luck sans %1 : cette issue ne mène nulle part").arg(QLatin1String(lucky ? "Unlucky" : "Lucky")));
     }
     if (codes.contains(QStringLiteral("F")) && !FleeRule::of(paragraph).offersFlightAtOnce())
-        report(Finding::Severity::Warning, type,
-               tr("code F shows no flee button: Flee needs active=\"1\" and Round=\"1\""));
+        report(Finding::Severity::Warning, type, QStringLiteral("flight-not-offered"),
+               tr("le code F ne montre aucun bouton « Fuir » : Flee demande active=\"1\" et Round=\"1\""));
     if (codes.contains(QStringLiteral("B")) && !hasBonus(paragraph))
-        report(Finding::Severity::Warning, type, tr("code B without a Bonus that changes a score"));
+        report(Finding::Severity::Warning, type, QStringLiteral("missing-bonus"),
+               tr("code B sans Bonus qui change un score"));
     if (codes.contains(QStringLiteral("O")) && paragraph.objects.isEmpty())
-        report(Finding::Severity::Warning, type, tr("code O without Objects"));
+        report(Finding::Severity::Warning, type, QStringLiteral("missing-objects"), tr("code O sans Objects"));
 }
 
 // Elements written in the paragraph that none of its codes switches on.
@@ -116,8 +121,8 @@ void ContentCheck::checkUnusedElements(const Paragraph &paragraph, const QString
     };
     for (const auto &element : elements) {
         if (element.present && !codes.contains(QLatin1String(element.code)))
-            report(Finding::Severity::Warning, QLatin1String(element.element),
-                   tr("%1 is written but Type has no code %2, so the player ignores it")
+            report(Finding::Severity::Warning, QLatin1String(element.element), QStringLiteral("element-without-code"),
+                   tr("%1 est écrit mais Type n'a pas le code %2 : Valdoriel l'ignore")
                        .arg(QLatin1String(element.element), QLatin1String(element.code)));
     }
 }
@@ -125,12 +130,13 @@ void ContentCheck::checkUnusedElements(const Paragraph &paragraph, const QString
 void ContentCheck::checkButtons(const QString &id, const Paragraph &paragraph, const QStringList &codes)
 {
     if (codes.contains(QStringLiteral("A")) && paragraph.monsters.size() > 1)
-        report(Finding::Severity::Warning, QStringLiteral("Monster"),
-               tr("code A with %1 monsters: they are described, but only a single monster gets an attack button")
+        report(Finding::Severity::Warning, QStringLiteral("Monster"), QStringLiteral("several-monsters"),
+               tr("code A avec %1 monstres : ils sont décrits, mais seul un monstre unique a un bouton d'attaque")
                    .arg(paragraph.monsters.size()));
     for (const BookGraph::Edge &edge : m_graph.edges(id)) {
         if (edge.kind == BookGraph::Edge::Kind::Choice && edge.label.trimmed().isEmpty())
-            report(Finding::Severity::Warning, edge.part, tr("choice %1 has an empty caption").arg(edge.part.mid(1)));
+            report(Finding::Severity::Warning, edge.part, QStringLiteral("empty-caption"),
+                   tr("le choix %1 n'a pas de texte").arg(edge.part.mid(1)));
     }
     // One covered button is enough to tell; a paragraph may lay thousands over one another.
     // The same button laid again comes from a code written twice, which is told apart.
@@ -144,8 +150,9 @@ void ContentCheck::checkButtons(const QString &id, const Paragraph &paragraph, c
         }
         if (covered->kind == action.kind && covered->caption == action.caption && covered->target == action.target)
             continue;
-        report(Finding::Severity::Warning, QStringLiteral("Type"),
-               tr("the buttons %1 and %2 are laid in the same cell (row %3, column %4): the second covers the first")
+        report(Finding::Severity::Warning, QStringLiteral("Type"), QStringLiteral("covered-button"),
+               tr("les boutons %1 et %2 sont posés dans la même case (rangée %3, colonne %4) : le second cache le "
+                  "premier")
                    .arg(quotation(covered->caption), quotation(action.caption))
                    .arg(action.row)
                    .arg(action.column));
@@ -158,10 +165,10 @@ void ContentCheck::checkObjects(const Paragraph &paragraph)
     for (int number = 1; number <= paragraph.objects.size(); ++number) {
         const GameObject object = paragraph.objects.value(subMapKey('O', number));
         if ((object.type == 1 || object.type == 2) && object.name.trimmed().isEmpty())
-            report(Finding::Severity::Warning, subMapKey('O', number),
-                   tr("object %1 is a %2 without a name in Text, which the hero can never choose")
+            report(Finding::Severity::Warning, subMapKey('O', number), QStringLiteral("unnamed-object"),
+                   tr("l'objet %1 est %2 sans nom dans Text, que le héros ne peut jamais choisir")
                        .arg(number)
-                       .arg(object.type == 1 ? tr("weapon") : tr("piece of armour")));
+                       .arg(object.type == 1 ? tr("une arme") : tr("une armure")));
     }
 }
 
@@ -176,35 +183,36 @@ void ContentCheck::checkWays(const QString &id, const Paragraph &paragraph)
         QString way;
         switch (edge.kind) {
         case BookGraph::Edge::Kind::Choice:
-            way = tr("choice %1").arg(edge.label.trimmed().isEmpty() ? edge.part.mid(1) : quotation(edge.label));
+            way = tr("le choix %1").arg(edge.label.trimmed().isEmpty() ? edge.part.mid(1) : quotation(edge.label));
             break;
         case BookGraph::Edge::Kind::Lucky:
-            way = tr("the lucky outcome");
+            way = tr("l'issue chanceuse");
             break;
         case BookGraph::Edge::Kind::Unlucky:
-            way = tr("the unlucky outcome");
+            way = tr("l'issue malchanceuse");
             break;
         case BookGraph::Edge::Kind::Flight:
-            way = tr("the flight");
+            way = tr("la fuite");
             break;
         case BookGraph::Edge::Kind::Victory:
-            way = tr("the victory over %1").arg(quotation(edge.label));
+            way = tr("la victoire sur %1").arg(quotation(edge.label));
             break;
         }
         const QLatin1String attribute(edge.kind == BookGraph::Edge::Kind::Flight ? "Ref" : "Value");
         if (edge.target.isEmpty())
-            report(Finding::Severity::Error, edge.part, tr("%1 leads nowhere: it has no %2").arg(way, attribute));
+            report(Finding::Severity::Error, edge.part, QStringLiteral("way-nowhere"),
+                   tr("%1 ne mène nulle part : il manque %2").arg(way, attribute));
         else if (!m_graph.paragraphs().contains(edge.target))
-            report(Finding::Severity::Error, edge.part,
-                   tr("%1 leads to %2, which is not a paragraph of this book").arg(way, quotation(edge.target)));
+            report(Finding::Severity::Error, edge.part, QStringLiteral("way-to-missing-paragraph"),
+                   tr("%1 mène à %2, qui n'est pas un paragraphe de ce livre").arg(way, quotation(edge.target)));
     }
 }
 
 void ContentCheck::checkReach()
 {
     if (!m_graph.paragraphs().contains(BookGraph::firstParagraph)) {
-        m_findings.append({ Finding::Severity::Error, m_rootLine, 0,
-                            tr("no paragraph \"000\": the adventure opens on an empty page") });
+        m_findings.append({ Finding::Severity::Error, m_rootLine, 0, QStringLiteral("no-first-paragraph"),
+                            tr("pas de paragraphe « 000 » : l'aventure s'ouvre sur une page vide") });
         return;
     }
     const QMap<QString, Paragraph> &paragraphs = m_graph.paragraphs();
@@ -212,15 +220,15 @@ void ContentCheck::checkReach()
         const QString &id = paragraph.key();
         m_current = m_locations.value(id);
         if (!m_graph.reachable().contains(id))
-            report(Finding::Severity::Warning, QString(),
-                   tr("paragraph %1 cannot be reached from \"000\"").arg(quotation(id)));
+            report(Finding::Severity::Warning, QString(), QStringLiteral("unreachable-paragraph"),
+                   tr("le paragraphe %1 ne peut pas être atteint depuis « 000 »").arg(quotation(id)));
         else if (!m_graph.leadingToAnEnding().contains(id))
-            report(Finding::Severity::Error, QString(),
-                   tr("no ending (code X or V) can be reached from paragraph %1").arg(quotation(id)));
+            report(Finding::Severity::Error, QString(), QStringLiteral("no-ending-reachable"),
+                   tr("aucune fin (code X ou V) ne peut être atteinte depuis le paragraphe %1").arg(quotation(id)));
     }
 }
 
-void ContentCheck::report(Finding::Severity severity, const QString &part, const QString &message)
+void ContentCheck::report(Finding::Severity severity, const QString &part, const QString &code, const QString &message)
 {
-    m_findings.append({ severity, m_current.lineOf(part), 0, message });
+    m_findings.append({ severity, m_current.lineOf(part), 0, code, message });
 }

@@ -29,7 +29,7 @@ private:
     void checkObjects(const Paragraph &paragraph);
     void checkWays(const QString &id, const Paragraph &paragraph);
     void checkReach();
-    void report(Finding::Severity severity, const QString &part, const QString &message);
+    void report(Finding::Severity severity, const QString &part, const QString &code, const QString &message);
 
     const BookGraph &m_graph;
     const QHash<QString, ParagraphLocations> &m_locations;

@@ -39,14 +39,14 @@ QString edgeAttributes(const BookGraph::Edge &edge)
     case BookGraph::Edge::Kind::Choice:
         return QStringLiteral("label=%1").arg(dotString(label(edge.label)));
     case BookGraph::Edge::Kind::Lucky:
-        return QStringLiteral("label=\"lucky\", color=darkgreen, fontcolor=darkgreen");
+        return QStringLiteral("label=\"chance\", color=darkgreen, fontcolor=darkgreen");
     case BookGraph::Edge::Kind::Unlucky:
-        return QStringLiteral("label=\"unlucky\", color=firebrick, fontcolor=firebrick");
+        return QStringLiteral("label=\"malchance\", color=firebrick, fontcolor=firebrick");
     case BookGraph::Edge::Kind::Flight:
-        return QStringLiteral("label=\"flight\", style=dashed");
+        return QStringLiteral("label=\"fuite\", style=dashed");
     case BookGraph::Edge::Kind::Victory:
         return QStringLiteral("label=%1, color=navy, fontcolor=navy, penwidth=2")
-            .arg(dotString(QStringLiteral("victory: ") + label(edge.label)));
+            .arg(dotString(QStringLiteral("victoire : ") + label(edge.label)));
     }
     return QString();
 }
@@ -97,7 +97,7 @@ QByteArray DotWriter::write(const BookGraph &graph, const QString &title)
     missingTargets.sort();
     for (const QString &target : missingTargets) {
         const QString text =
-            target.isEmpty() ? QStringLiteral("nowhere") : label(target) + QStringLiteral(" (missing)");
+            target.isEmpty() ? QStringLiteral("nulle part") : label(target) + QStringLiteral(" (absent)");
         out << "  " << missingNode(target) << " [label=" << dotString(text) << ", color=red, fontcolor=red];\n";
     }
     out << "}\n";

@@ -1,6 +1,7 @@
 #include "jsonreport.h"
 
 #include "bookcheck.h"
+#include "playcoverage.h"
 
 #include <QJsonArray>
 
@@ -25,6 +26,7 @@ QJsonObject JsonReport::book(const BookCheck &book)
             { QStringLiteral("column"), finding.column },
             { QStringLiteral("severity"),
               finding.severity == Finding::Severity::Error ? QStringLiteral("error") : QStringLiteral("warning") },
+            { QStringLiteral("code"), finding.code },
             { QStringLiteral("message"), finding.message },
         });
     }
@@ -48,10 +50,12 @@ QJsonObject JsonReport::book(const BookCheck &book)
 QJsonObject JsonReport::play(const BookCheck &book)
 {
     const PlayReport &report = *book.playReport();
-    QStringList neverReached;
-    for (const QString &id : book.graph()->paragraphs().keys()) {
-        if (!report.visited.contains(id))
-            neverReached.append(id);
+    const PlayCoverage coverage(*book.graph(), report);
+    QJsonObject seldomWaysIn;
+    for (const QString &ending : book.graph()->endings()) {
+        const QStringList ways = coverage.seldomWaysTo(ending);
+        if (!ways.isEmpty())
+            seldomWaysIn.insert(ending, QJsonArray::fromStringList(ways));
     }
     return QJsonObject {
         { QStringLiteral("adventures"), report.adventures },
@@ -61,6 +65,8 @@ QJsonObject JsonReport::play(const BookCheck &book)
         { QStringLiteral("stuck"), counts(report.stuck) },
         { QStringLiteral("missing"), counts(report.missing) },
         { QStringLiteral("endless"), counts(report.endless) },
-        { QStringLiteral("neverReached"), QJsonArray::fromStringList(neverReached) },
+        { QStringLiteral("neverReached"), QJsonArray::fromStringList(coverage.neverRead()) },
+        { QStringLiteral("visits"), counts(report.visits) },
+        { QStringLiteral("seldomWaysIn"), seldomWaysIn },
     };
 }

@@ -6,7 +6,8 @@
 class BookCheck;
 
 // The same report as the text one, as JSON for other tools: the book's figures, its
-// findings and the outcomes of its random adventures.
+// findings, each with its code, and the outcomes of its random adventures, with the number
+// of adventures that read each paragraph.
 class JsonReport {
 public:
     static QJsonObject book(const BookCheck &book);

@@ -12,22 +12,24 @@ ListingCheck::ListingCheck(const QString &path, const QString &rootTitle, int ro
     QFile file(path);
     QString text;
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || !BookTextReader::read(&file, &text)) {
-        m_findings.append({ Finding::Severity::Error, 0, 0, tr("the book list leaves this file out: it is empty") });
+        m_findings.append({ Finding::Severity::Error, 0, 0, QStringLiteral("empty-file"),
+                            tr("la liste des livres laisse ce fichier de côté : il est vide") });
         return;
     }
     m_title = BookTitle::fromText(text);
     if (m_title.isNull()) {
-        m_findings.append({ Finding::Severity::Error, rootLine, 0,
-                            tr("the book list leaves this book out: the file has no Title=\"") });
+        m_findings.append({ Finding::Severity::Error, rootLine, 0, QStringLiteral("no-title"),
+                            tr("la liste des livres laisse ce livre de côté : le fichier n'a pas de Title=\"") });
     } else if (m_title.isEmpty()) {
-        m_findings.append({ Finding::Severity::Error, lineOfFirstTitle(&file), 0,
-                            tr("the book list shows an empty title, and a book without a title cannot be started") });
+        m_findings.append({ Finding::Severity::Error, lineOfFirstTitle(&file), 0, QStringLiteral("empty-title"),
+                            tr("la liste des livres montre un titre vide, et un livre sans titre ne peut pas être "
+                               "commencé") });
     } else if (m_title != rootTitle) {
-        const QString root = rootTitle.isNull() ? tr("the root element has no Title")
-                                                : tr("the root element's title is %1").arg(quotation(rootTitle));
-        m_findings.append({ Finding::Severity::Error, lineOfFirstTitle(&file), 0,
-                            tr("the book list shows the title %1, taken from the first Title=\" in the file, "
-                               "but %2")
+        const QString root = rootTitle.isNull() ? tr("l'élément racine n'a pas de Title")
+                                                : tr("le titre de l'élément racine est %1").arg(quotation(rootTitle));
+        m_findings.append({ Finding::Severity::Error, lineOfFirstTitle(&file), 0, QStringLiteral("title-mismatch"),
+                            tr("la liste des livres montre le titre %1, pris au premier Title=\" du fichier, "
+                               "mais %2")
                                 .arg(quotation(m_title), root) });
     }
 }

@@ -2,6 +2,7 @@
 // reader finds it. It needs no display.
 
 #include "checkcommand.h"
+#include "frenchqttexts.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -13,6 +14,8 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("valdoriel-check"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VALDORIEL_VERSION));
+    FrenchQtTexts frenchQtTexts;
+    QCoreApplication::installTranslator(&frenchQtTexts);
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setCodec("UTF-8");

@@ -2,7 +2,6 @@
 #define PLAYREPORT_H
 
 #include <QMap>
-#include <QSet>
 #include <QString>
 
 #include <utility>
@@ -18,19 +17,20 @@ struct PlayReport {
     QMap<QString, int> stuck;
     QMap<QString, int> missing;
     QMap<QString, int> endless;
-    QSet<QString> visited; // every id shown, those the book lacks included
+    // By every id shown, those the book lacks included: the adventures that showed it.
+    QMap<QString, int> visits;
 
     // Adds the adventures of `other`, whatever its seed.
     void add(const PlayReport &other)
     {
         adventures += other.adventures;
         for (auto counts : { std::make_pair(&endings, &other.endings), std::make_pair(&stuck, &other.stuck),
-                             std::make_pair(&missing, &other.missing), std::make_pair(&endless, &other.endless) }) {
+                             std::make_pair(&missing, &other.missing), std::make_pair(&endless, &other.endless),
+                             std::make_pair(&visits, &other.visits) }) {
             for (auto count = counts.second->cbegin(); count != counts.second->cend(); ++count)
                 (*counts.first)[count.key()] += count.value();
         }
         defeats += other.defeats;
-        visited.unite(other.visited);
     }
 };
 

@@ -15,5 +15,5 @@ QString quotation(const QString &value)
     shown.replace(QLatin1Char('\t'), QLatin1String("\\t"));
     if (value.size() > longestQuoted)
         shown += QChar(0x2026);
-    return QLatin1Char('"') + shown + QLatin1Char('"');
+    return QStringLiteral("« ") + shown + QStringLiteral(" »");
 }

@@ -70,7 +70,7 @@ bool RandomPlayer::playOne(PlayReport *report)
     adventure.setParagraphs(m_graph.paragraphs());
     adventure.rollStartingScores();
     PlayAreaContent content = adventure.enterParagraph(BookGraph::firstParagraph);
-    report->visited.insert(adventure.currentId());
+    report->visits.insert(adventure.currentId(), 1);
     int trappedPresses = 0;
     for (int presses = 0;; ++presses) {
         const QString &id = adventure.currentId();
@@ -109,7 +109,7 @@ bool RandomPlayer::playOne(PlayReport *report)
         const bool entered = content.shows == PlayAreaContent::Shows::Paragraph ||
             content.shows == PlayAreaContent::Shows::MissingParagraph;
         if (entered && content.showing != showing)
-            report->visited.insert(adventure.currentId());
+            report->visits.insert(adventure.currentId(), 1);
     }
 }
 

@@ -43,6 +43,7 @@ private:
     // Adventure `number` of the run, in a player of its own; its report counts no adventure
     // when its work ran past the whole run's.
     Played playAdventure(int number) const;
+    // Plays one adventure into a report of its own, which counts each paragraph it shows once.
     // False when the run's work ran out before the adventure ended.
     bool playOne(PlayReport *report);
     // Counts how the adventure ended when the reader presses an end button.

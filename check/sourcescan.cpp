@@ -1,6 +1,7 @@
 #include "sourcescan.h"
 
 #include "bookparser.h"
+#include "frenchnumber.h"
 #include "quotation.h"
 
 using Context = Vocabulary::Context;
@@ -41,8 +42,9 @@ void SourceScan::scan()
     while (!m_reader.atEnd()) {
         const QXmlStreamReader::TokenType token = m_reader.readNext();
         if (m_reader.hasError()) {
-            m_refusal = Finding { Finding::Severity::Error, int(m_reader.lineNumber()), int(m_reader.columnNumber()),
-                                  tr("not well-formed XML: %1").arg(m_reader.errorString()) };
+            m_refusal =
+                Finding { Finding::Severity::Error, int(m_reader.lineNumber()), int(m_reader.columnNumber()),
+                          QStringLiteral("malformed-xml"), tr("XML mal formé : %1").arg(m_reader.errorString()) };
             return;
         }
         if (!withinLimits(token))
@@ -63,7 +65,10 @@ bool SourceScan::withinLimits(QXmlStreamReader::TokenType token)
     case QXmlStreamReader::StartElement:
         m_nodes += 1 + m_reader.attributes().size();
         if (m_frames.size() >= BookParser::maximumDepth) {
-            refuse(tr("elements are nested deeper than %1 levels, the player's limit").arg(BookParser::maximumDepth));
+            refuse(QStringLiteral("too-deep"),
+                   tr("les éléments sont imbriqués sur plus de %1 niveaux, la limite de "
+                      "Valdoriel")
+                       .arg(BookParser::maximumDepth));
             return false;
         }
         break;
@@ -77,7 +82,9 @@ bool SourceScan::withinLimits(QXmlStreamReader::TokenType token)
         break;
     }
     if (m_nodes > BookParser::maximumNodes) {
-        refuse(tr("the file holds more than %1 XML nodes, the player's limit").arg(BookParser::maximumNodes));
+        refuse(QStringLiteral("too-many-nodes"),
+               tr("le fichier compte plus de %1 nœuds XML, la limite de Valdoriel")
+                   .arg(frenchNumber(BookParser::maximumNodes)));
         return false;
     }
     return true;
@@ -91,8 +98,9 @@ void SourceScan::startElement()
     std::optional<Context> context = Vocabulary::childContext(parent.context, tag);
     if (!context) {
         const QString close = Vocabulary::closeElement(parent.context, tag);
-        warn(close.isNull() ? tr("the player ignores the element <%1> inside <%2>").arg(tag, parent.tag)
-                            : tr("the element <%1> is not read; did you mean <%2>?").arg(tag, close));
+        warn(QStringLiteral("unread-element"),
+             close.isNull() ? tr("Valdoriel ignore l'élément <%1> dans <%2>").arg(tag, parent.tag)
+                            : tr("l'élément <%1> n'est pas lu ; vouliez-vous dire <%2> ?").arg(tag, close));
         context = Context::Ignored;
     }
     if (*context == Context::Root) {
@@ -103,7 +111,8 @@ void SourceScan::startElement()
         m_paragraphId = m_reader.attributes().value(QStringLiteral("id")).toString();
         const auto earlier = m_paragraphs.constFind(m_paragraphId);
         if (earlier != m_paragraphs.constEnd())
-            warn(tr("paragraph %1 is written again; this one replaces the one at line %2")
+            warn(QStringLiteral("repeated-paragraph"),
+                 tr("le paragraphe %1 est écrit de nouveau ; celui-ci remplace celui de la ligne %2")
                      .arg(quotation(m_paragraphId))
                      .arg(earlier->line));
         m_paragraph = ParagraphLocations { line, {} };
@@ -167,7 +176,8 @@ void SourceScan::checkAttributes(Context context)
         }
         const QString close = Vocabulary::closeAttribute(context, name);
         if (!close.isNull())
-            warn(tr("the attribute %1 is not read; did you mean %2?").arg(name, close));
+            warn(QStringLiteral("unread-attribute"),
+                 tr("l'attribut %1 n'est pas lu ; vouliez-vous dire %2 ?").arg(name, close));
     }
 }
 
@@ -181,25 +191,27 @@ void SourceScan::checkValue(const QString &name, const QString &value, Vocabular
         bool readable = false;
         value.toInt(&readable, 10);
         if (!readable)
-            warn(tr("%1 %2 reads as 0: write a whole number from -2147483648 to 2147483647")
+            warn(QStringLiteral("number-read-as-zero"),
+                 tr("%1 %2 est lu comme 0 : écrivez un nombre entier de -2147483648 à 2147483647")
                      .arg(name, quotation(value)));
         break;
     }
     case Vocabulary::ValueKind::FlagOne:
         if (value != QLatin1String("1") && value != QLatin1String("0"))
-            warn(tr("%1 %2 reads as off: only \"1\" switches it on").arg(name, quotation(value)));
+            warn(QStringLiteral("flag-read-as-off"),
+                 tr("%1 %2 est lu comme éteint : seul « 1 » l'allume").arg(name, quotation(value)));
         break;
     case Vocabulary::ValueKind::Text:
         break;
     }
 }
 
-void SourceScan::warn(const QString &message)
+void SourceScan::warn(const QString &code, const QString &message)
 {
-    m_findings.append(Finding { Finding::Severity::Warning, int(m_reader.lineNumber()), 0, message });
+    m_findings.append(Finding { Finding::Severity::Warning, int(m_reader.lineNumber()), 0, code, message });
 }
 
-void SourceScan::refuse(const QString &message)
+void SourceScan::refuse(const QString &code, const QString &message)
 {
-    m_refusal = Finding { Finding::Severity::Error, int(m_reader.lineNumber()), 0, message };
+    m_refusal = Finding { Finding::Severity::Error, int(m_reader.lineNumber()), 0, code, message };
 }

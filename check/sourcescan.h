@@ -51,8 +51,8 @@ private:
     void locatePart(Frame &parent, const QString &tag);
     void checkAttributes(Vocabulary::Context context);
     void checkValue(const QString &name, const QString &value, Vocabulary::ValueKind kind);
-    void warn(const QString &message);
-    void refuse(const QString &message);
+    void warn(const QString &code, const QString &message);
+    void refuse(const QString &code, const QString &message);
 
     QXmlStreamReader m_reader;
     QList<Finding> m_findings;

@@ -83,8 +83,8 @@ void Attack::placeButtons()
 void Attack::CalculateFA()
 {
     const Fight::Press press = fight->attack();
-    ui->lbl_De1->setPixmap(dieFace(press.dice.first));
-    ui->lbl_De2->setPixmap(dieFace(press.dice.second));
+    showDieFace(ui->lbl_De1, press.dice.first);
+    showDieFace(ui->lbl_De2, press.dice.second);
     ui->sb_FAMonster->setValue(press.monsterStrength);
     if (!press.round) {
         attackButton->setText(tr("Force d'Attaque JOUEUR"));

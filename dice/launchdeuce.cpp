@@ -98,14 +98,14 @@ void LaunchDeuce::changeDes()
 // Shows the roll's faces and lays the dialog out around them.
 void LaunchDeuce::showRoll(bool withRerolls)
 {
-    firstFace->setPixmap(dieFace(roll->faces().first));
+    showDieFace(firstFace, roll->faces().first);
     helpLabel->setText(tr("Vous avez plusieurs tentatives de lancer de dés avant de valider définitivement "
                           "votre score de départ."));
     gridLayout->addWidget(firstFace, 0, 0);
     if (roll->diceCount() < 2) {
         placeHelpAndButtons(1, withRerolls);
     } else {
-        secondFace->setPixmap(dieFace(roll->faces().second));
+        showDieFace(secondFace, roll->faces().second);
         gridLayout->addWidget(secondFace, 0, 1);
         placeHelpAndButtons(2, withRerolls);
     }

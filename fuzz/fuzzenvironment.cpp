@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -37,8 +39,9 @@ FuzzEnvironment::FuzzEnvironment()
     qInstallMessageHandler(dropMessages);
     application = new QApplication(argumentCount, arguments);
     QDir(directory.path()).mkpath(QStringLiteral("Add-on"));
-    // Saves are written there, never among the user's files.
+    // Saves, explorations and settings are written there, never among the user's files.
     qputenv("XDG_DATA_HOME", QFile::encodeName(directory.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(directory.filePath(QStringLiteral("config"))));
 }
 
 QString FuzzEnvironment::writeBook(const QByteArray &content) const
@@ -48,4 +51,18 @@ QString FuzzEnvironment::writeBook(const QByteArray &content) const
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(content);
     return path;
+}
+
+void FuzzEnvironment::writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(content);
+}
+
+void FuzzEnvironment::fail(const char *finding)
+{
+    std::fprintf(stderr, "finding: %s\n", finding);
+    std::abort();
 }

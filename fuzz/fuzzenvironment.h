@@ -14,6 +14,10 @@ public:
 
     // Writes `content` as Add-on/livre.xml and returns its path.
     QString writeBook(const QByteArray &content) const;
+    // Writes `content` at `path`, making its folder.
+    static void writeFile(const QString &path, const QByteArray &content);
+    // Tells a finding that is not a crash, and stops there as a crash would.
+    [[noreturn]] static void fail(const char *finding);
 
 private:
     FuzzEnvironment();

@@ -11,13 +11,7 @@
 #include "savedadventure.h"
 #include "savestore.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -50,12 +44,6 @@ QMap<QString, Paragraph> smallBook()
     return { { QStringLiteral("000"), first }, { QStringLiteral("001"), fight } };
 }
 
-void fail(const char *finding)
-{
-    std::fprintf(stderr, "finding: %s\n", finding);
-    std::abort();
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -64,11 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                              int(qMin(size, size_t(SaveStore::maximumSaveSize + 1))));
     const QString book = FuzzEnvironment::instance().writeBook(QByteArray());
     const QString savePath = SaveStore::automaticPath(book);
-    QDir().mkpath(QFileInfo(savePath).path());
-    QFile file(savePath);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(content);
-    file.close();
+    FuzzEnvironment::writeFile(savePath, content);
 
     SavedAdventure saved;
     QString error;
@@ -77,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray written = saved.toJson();
     SavedAdventure again;
     if (!SavedAdventure::fromJson(written, &again, &error) || again.toJson() != written)
-        fail("a save read back is not written again as the same save");
+        FuzzEnvironment::fail("a save read back is not written again as the same save");
 
     SixesDice dice;
     PlainReader reader;

@@ -1,5 +1,6 @@
 #include "savestore.h"
 
+#include "bookfilename.h"
 #include "bookparser.h"
 #include "datafolder.h"
 #include "regularfile.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr int maximumNameLength = 40;
 const QLatin1String automaticName("automatic.json");
 const QLatin1String extension(".json");
 
@@ -50,17 +50,10 @@ SaveStore::Entry entryOf(const QString &path)
 
 } // namespace
 
-// The book's name, kept readable, then a hash of its full path: two books of the same name
-// in different folders have saves of their own.
+// Two books of the same name in different folders have saves of their own.
 QString SaveStore::folderFor(const QString &bookPath)
 {
-    const QFileInfo book(bookPath);
-    const QString fullPath = book.canonicalFilePath().isEmpty() ? book.absoluteFilePath() : book.canonicalFilePath();
-    QString name;
-    for (const QChar character : book.completeBaseName().left(maximumNameLength))
-        name += character.isLetterOrNumber() && character.unicode() < 128 ? character : QLatin1Char('_');
-    const QByteArray pathHash = QCryptographicHash::hash(fullPath.toUtf8(), QCryptographicHash::Sha256).toHex();
-    return savesFolder() + QStringLiteral("/%1-%2").arg(name, QLatin1String(pathHash.left(16)));
+    return savesFolder() + QLatin1Char('/') + bookFileName(bookPath);
 }
 
 QString SaveStore::automaticPath(const QString &bookPath)

@@ -8,7 +8,7 @@ namespace {
 
 using Book = QByteArray;
 
-// Each line of a finding as "LINE[:COLUMN]: severity: message".
+// Each line of a finding as "LINE[:COLUMN]: severity: code: message".
 QStringList findingLines(const BookCheck &book)
 {
     QStringList lines;
@@ -17,7 +17,7 @@ QStringList findingLines(const BookCheck &book)
         if (finding.column > 0)
             place += QLatin1Char(':') + QString::number(finding.column);
         const bool error = finding.severity == Finding::Severity::Error;
-        lines << place + (error ? ": error: " : ": warning: ") + finding.message;
+        lines << place + (error ? ": error: " : ": warning: ") + finding.code + ": " + finding.message;
     }
     return lines;
 }
@@ -26,6 +26,15 @@ QStringList findingLines(const BookCheck &book)
 const Book soundBook =
     TestWorkspace::book(R"(<Attr id="000"><Type>C</Type><Choices><C Value="001">Aller</C></Choices></Attr>
 <Attr id="001"><Type>V</Type></Attr>)");
+
+// The book of the real shape, sound, with `fault` written in place of the first `written`.
+Book realBook(const Book &written = Book(), const Book &fault = Book())
+{
+    QFile file(TestWorkspace::repositoryFile(QStringLiteral("tests/books/la-foret-des-murmures.xml")));
+    Book book = file.open(QIODevice::ReadOnly) ? file.readAll() : Book();
+    const int at = book.indexOf(written);
+    return at < 0 ? Book() : book.replace(at, written.size(), fault);
+}
 
 } // namespace
 
@@ -36,26 +45,30 @@ private Q_SLOTS:
     void findsWhatIsWrong_data()
     {
         QTest::addColumn<Book>("book");
-        // "LINE: severity: " and a part of the message; every finding must be expected.
+        // "LINE: severity: code: " and a part of the message; every finding must be expected.
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("sound") << soundBook << QStringList();
+        // Long paragraphs of HTML hide no finding, and random play adds none.
+        QTest::newRow("sound, of the real shape") << realBook() << QStringList();
         QTest::newRow("not well-formed") << Book("<L Title=\"x\">\n<Attr id=\"000\">\n</L>")
-                                         << QStringList { "3:4: error: not well-formed XML" };
+                                         << QStringList { "3:4: error: malformed-xml: XML mal formé" };
         QTest::newRow("undeclared entity")
             << Book("<L Title=\"x\">\n<Attr id=\"000\"><Text>a &nbsp; b</Text><Type>X</Type></Attr></L>")
-            << QStringList { "2:29: warning: not well-formed XML: Entity 'nbsp' not declared.; the player reads on" };
+            << QStringList { "2:29: warning: malformed-xml: Entity 'nbsp' not declared. ; Valdoriel poursuit" };
         QTest::newRow("too deep") << Book("<L Title=\"x\">" + Book(300 * 3, 'a').replace("aaa", "<a>") + "</L>")
-                                  << QStringList { "1: error: nested deeper than 256 levels" };
+                                  << QStringList { "1: error: too-deep: plus de 256 niveaux" };
         QTest::newRow("no title") << Book("<L>\n<Attr id=\"000\"><Type>X</Type></Attr></L>")
-                                  << QStringList { "1: error: the book list leaves this book out" };
+                                  << QStringList { "1: error: no-title: " };
         QTest::newRow("empty title") << Book("<L Title=\"\">\n<Attr id=\"000\"><Type>X</Type></Attr></L>")
-                                     << QStringList { "1: error: the book list shows an empty title" };
+                                     << QStringList { "1: error: empty-title: " };
         QTest::newRow("other title first")
             << Book("<!-- Title=\"Brouillon\" -->\n<L Title=\"Vrai\">\n<Attr id=\"000\"><Type>X</Type></Attr></L>")
-            << QStringList { "1: error: the book list shows the title \"Brouillon\"" };
-        QTest::newRow("no first paragraph") << TestWorkspace::book(R"(<Attr id="001"><Type>X</Type></Attr>)")
-                                            << QStringList { "2: error: no paragraph \"000\"" };
-        QTest::newRow("ways to nowhere") << TestWorkspace::book(R"(<Attr id="000"><Type>C</Type><Choices>
+            << QStringList { "1: error: title-mismatch: le titre « Brouillon »" };
+        QTest::newRow("no first paragraph")
+            << TestWorkspace::book(R"(<Attr id="001"><Type>X</Type></Attr>)")
+            << QStringList { "0: warning: adventure-stuck: ", "2: error: no-first-paragraph: " };
+        QTest::newRow("ways to nowhere")
+            << TestWorkspace::book(R"(<Attr id="000"><Type>C</Type><Choices>
 <C Value="001">Fin</C>
 <C Value="099">Vers rien</C>
 <C Value="002">Chance</C><C Value="003">Combat</C></Choices></Attr>
@@ -65,54 +78,54 @@ private Q_SLOTS:
 <Attr id="003"><Type>A,F</Type>
 <Monster><M Name="Ogre" Habilete="5" Endurance="5" Value="097"/></Monster>
 <Flee active="1" Round="1"/></Attr>)")
-                                         << QStringList { "5: error: choice \"Vers rien\" leads to \"099\"",
-                                                          "9: error: the unlucky outcome leads to \"098\"",
-                                                          "10: error: no ending",
-                                                          "11: error: the victory over \"Ogre\" leads to \"097\"",
-                                                          "12: error: the flight leads nowhere" };
+            << QStringList { "5: error: way-to-missing-paragraph: le choix « Vers rien » mène à « 099 »",
+                             "9: error: way-to-missing-paragraph: l'issue malchanceuse mène à « 098 »",
+                             "10: error: no-ending-reachable: « 003 »",
+                             "11: error: way-to-missing-paragraph: la victoire sur « Ogre » mène à « 097 »",
+                             "12: error: way-nowhere: la fuite ne mène nulle part : il manque Ref" };
         QTest::newRow("codes without elements")
             << TestWorkspace::book(R"(<Attr id="000"><Type>C</Type><Choices>
 <C Value="001">Un</C><C Value="002">Deux</C><C Value="003">Trois</C></Choices></Attr>
 <Attr id="001"><Type>C,X</Type></Attr>
 <Attr id="002"><Type>L</Type><Luck><Lucky Value="001">Oui</Lucky></Luck></Attr>
 <Attr id="003"><Type>A,X</Type></Attr>)")
-            << QStringList { "5: error: code C without Choices", "6: error: Luck without Unlucky",
-                             "7: error: code A without Monster" };
+            << QStringList { "5: error: missing-choices: ", "6: error: missing-luck-outcome: Luck sans Unlucky",
+                             "7: error: missing-monster: " };
         // The elements without codes are found by one table: two of them show that it is read.
         QTest::newRow("elements without codes")
             << TestWorkspace::book(R"(<Attr id="000"><Type>X</Type>
 <Choices><C Value="000">Encore</C></Choices>
 <Flee active="1" Ref="000"/></Attr>
 <Attr id="001"><Type>X</Type></Attr>)")
-            << QStringList { "4: warning: Choices is written", "5: warning: Flee is written",
-                             "6: warning: paragraph \"001\" cannot" };
+            << QStringList { "4: warning: element-without-code: Choices", "5: warning: element-without-code: Flee",
+                             "6: warning: unreachable-paragraph: « 001 »" };
         QTest::newRow("ignored codes") << TestWorkspace::book(R"(<Attr id="000"><Type>V, C,Z,V</Type></Attr>)")
-                                       << QStringList { "3: warning: code \" C\"; did you mean \"C\"?",
-                                                        "3: warning: code \"Z\"; the codes are",
-                                                        "3: warning: code V is written 2 times" };
-        QTest::newRow("misspelled names") << TestWorkspace::book(R"(<Attr id="000"><Type>A,F</Type>
+                                       << QStringList { "3: warning: unknown-code: vouliez-vous dire « C » ?",
+                                                        "3: warning: unknown-code: « Z » ; les codes sont",
+                                                        "3: warning: repeated-code: V est écrit 2 fois" };
+        QTest::newRow("misspelled names")
+            << TestWorkspace::book(R"(<Attr id="000"><Type>A,F</Type>
 <Monster><M Name="Rat" Habileté="5" Endurance="5" Value="001"/></Monster>
 <Flee active="1" Round="1" Ref="001" Penalty="1"/>
 <Choice Value="001">Fuir</Choice><Notes>Brouillon</Notes></Attr>
 <Attr id="001"><Type>V</Type></Attr>)")
-                                          << QStringList { "4: warning: Habileté is not read; did you mean Habilete?",
-                                                           "5: warning: Penalty is not read; did you mean Penality?",
-                                                           "6: warning: <Choice> is not read; did you mean <Choices>?",
-                                                           "6: warning: element <Notes> inside <Attr>" };
+            << QStringList { "4: warning: unread-attribute: Habileté n'est pas lu ; vouliez-vous dire Habilete ?",
+                             "5: warning: unread-attribute: vouliez-vous dire Penality ?",
+                             "6: warning: unread-element: vouliez-vous dire <Choices> ?",
+                             "6: warning: unread-element: <Notes> dans <Attr>" };
         QTest::newRow("numbers read as 0") << TestWorkspace::book(R"(<Attr id="000"><Type>A,B</Type>
 <Bonus Habilete="1.5" Chance="99999999999"/>
 <Monster><M Name="Rat" Habilete="5" Endurance="5" Value="001"/></Monster><Flee active="true" Round="1" Ref="001"/></Attr>
 <Attr id="001"><Type>O,V</Type><Objects><O throw="oui"><Text>Clé</Text><Type>arme</Type></O></Objects></Attr>)")
-                                           << QStringList { "3: warning: code B without a Bonus",
-                                                            "4: warning: Habilete \"1.5\" reads as 0",
-                                                            "4: warning: Chance \"99999999999\" reads as 0",
-                                                            "5: warning: active \"true\" reads as off",
-                                                            "6: warning: throw \"oui\" reads as off",
-                                                            "6: warning: Type \"arme\" reads as 0" };
+                                           << QStringList { "3: warning: missing-bonus: ",
+                                                            "4: warning: number-read-as-zero: Habilete « 1.5 »",
+                                                            "4: warning: number-read-as-zero: Chance « 99999999999 »",
+                                                            "5: warning: flag-read-as-off: active « true »",
+                                                            "6: warning: flag-read-as-off: throw « oui »",
+                                                            "6: warning: number-read-as-zero: Type « arme »" };
         QTest::newRow("written twice") << TestWorkspace::book("<Attr id=\"000\"><Type>X</Type></Attr>\n"
                                                               "<Attr id=\"000\"><Type>V</Type></Attr>")
-                                       << QStringList { "4: warning: paragraph \"000\" is written again; this one "
-                                                        "replaces the one at line 3" };
+                                       << QStringList { "4: warning: repeated-paragraph: celui de la ligne 3" };
         QTest::newRow("lost buttons")
             << TestWorkspace::book(R"(<Attr id="000"><Type>A,C</Type>
 <Monster><M Name="Rat" Value="001"/><M Name="Loup" Value="001"/></Monster>
@@ -120,20 +133,38 @@ private Q_SLOTS:
 <Attr id="001"><Type>L,C</Type><Luck><Lucky Value="002">a</Lucky><Unlucky Value="002">b</Unlucky></Luck>
 <Choices><C Value="002">Partir</C></Choices></Attr>
 <Attr id="002"><Type>O,V</Type><Objects><O><Type>1</Type></O><O><Text>Bouclier</Text><Type>2</Type></O></Objects></Attr>)")
-            << QStringList { "4: warning: code A with 2 monsters", "5: warning: choice 1 has an empty caption",
-                             "6: warning: the buttons \"Tentez votre chance !\" and \"Partir\" are laid "
-                             "in the same cell (row 1, column 0)",
-                             "8: warning: object 1 is a weapon without a name" };
+            << QStringList { "4: warning: several-monsters: 2 monstres", "5: warning: empty-caption: le choix 1",
+                             "6: warning: covered-button: « Tentez votre chance ! » et « Partir »",
+                             "8: warning: unnamed-object: l'objet 1 est une arme" };
+        // Each fault written into the book of the real shape still gets its finding.
+        QTest::newRow("real: a victory to no paragraph")
+            << realBook(R"(Value="129")", R"(Value="192")")
+            << QStringList { "47: error: way-to-missing-paragraph: « Araignée des caves » mène à « 192 »",
+                             "533: warning: unreachable-paragraph: « 129 »" };
+        QTest::newRow("real: a flight never offered") << realBook(R"(Round="1" Ref="124")", R"(Round="0" Ref="124")")
+                                                      << QStringList { "173: warning: flight-not-offered: " };
+        QTest::newRow("real: a flight over the luck test")
+            << realBook("<Type>F,L</Type>", "<Type>L,F</Type>")
+            << QStringList { "150: warning: covered-button: « Tentez votre chance ! » et « Fuir »" };
+        QTest::newRow("real: a meal with nothing after")
+            << realBook("suffira peut-être pas. »</p>]]></Text>\n    <Type>E,C</Type>",
+                        "suffira peut-être pas. »</p>]]></Text>\n    <Type>E</Type>")
+            << QStringList { "310: error: no-ending-reachable: « 70 »",
+                             "310: warning: adventure-stuck: ", "316: warning: element-without-code: Choices" };
     }
 
     void findsWhatIsWrong()
     {
         QFETCH(Book, book);
         QFETCH(QStringList, expected);
-        const QStringList found = findingLines(BookCheck(workspace.writeBook(QStringLiteral("livre.xml"), book)));
+        BookCheck check(workspace.writeBook(QStringLiteral("livre.xml"), book));
+        check.play(1000, 1);
+        const QStringList found = findingLines(check);
         QStringList unexpected = found;
         for (const QString &expectation : expected) {
-            const int messageStart = expectation.indexOf(QStringLiteral(": "), expectation.indexOf(": ") + 1) + 2;
+            int messageStart = 0;
+            for (int separator = 0; separator < 3; ++separator)
+                messageStart = expectation.indexOf(QStringLiteral(": "), messageStart) + 2;
             const auto matches = [&](const QString &line) {
                 return line.startsWith(expectation.left(messageStart)) && line.contains(expectation.mid(messageStart));
             };
@@ -193,7 +224,7 @@ private Q_SLOTS:
         check.play(300, 5, 1);
         QCOMPARE(check.playReport()->endings, report.endings);
         QCOMPARE(check.playReport()->defeats, report.defeats);
-        QCOMPARE(check.playReport()->visited, report.visited);
+        QCOMPARE(check.playReport()->visits, report.visits);
     }
 
     void answersItsCommandLine_data()
@@ -206,22 +237,41 @@ private Q_SLOTS:
             TestWorkspace::book(R"(<Attr id="000"><Type>C</Type><Choices><C Value="9">Aller</C></Choices></Attr>)");
         QTest::newRow("default folder")
             << QStringList() << soundBook << 0
-            << "Add-on/livre.xml: 2 paragraphs, 2 reachable, 1 endings, 0 errors, 0 warnings";
+            << "Add-on/livre.xml : 2 paragraphes, 2 accessibles, 1 fin, 0 erreur, 0 avertissement";
         QTest::newRow("error") << QStringList { "Add-on/livre.xml" } << broken << 1
-                               << "Add-on/livre.xml:3: error: choice \"Aller\" leads to \"9\"";
+                               << "Add-on/livre.xml:3: erreur : le choix « Aller » mène à « 9 », qui n'est pas un "
+                                  "paragraphe de ce livre\n";
         QTest::newRow("no such file") << QStringList { "Add-on/absent.xml" } << soundBook << 1
-                                      << "Add-on/absent.xml: error: the player cannot read this book: the file does "
-                                         "not exist";
-        QTest::newRow("json") << QStringList { "--format", "json" } << broken << 1 << "\"line\": 3,";
+                                      << "Add-on/absent.xml: erreur : Valdoriel ne peut pas lire ce livre : le fichier "
+                                         "n'existe pas";
+        QTest::newRow("json") << QStringList { "--format", "json" } << broken << 1
+                              << "\"code\": \"way-to-missing-paragraph\",";
         QTest::newRow("play") << QStringList { "--play", "20", "--seed", "7" } << soundBook << 0
-                              << "20 random adventures (seed 7):\n  100.0%  ending \"001\"";
-        QTest::newRow("play count") << QStringList { "--play", "0" } << soundBook << 2 << "--play takes";
-        QTest::newRow("format") << QStringList { "--format", "xml" } << soundBook << 2 << "text or json";
-        QTest::newRow("unknown option") << QStringList { "--bogus" } << soundBook << 2 << "Unknown option 'bogus'";
+                              << "20 aventures au hasard ont lu 2 des 2 paragraphes (100 %), graine 7\n"
+                                 "  20  100,0 %  fin « 001 »\n";
+        // One choice in 25 leads to the paragraph before the ending "003".
+        QTest::newRow("ending behind a seldom read paragraph")
+            << QStringList { "--play", "1000" }
+            << TestWorkspace::book("<Attr id=\"000\"><Type>C</Type><Choices>" +
+                                   Book("<C Value=\"001\">Fin</C>").repeated(24) +
+                                   R"(<C Value="002">Rare</C></Choices></Attr><Attr id="001"><Type>V</Type></Attr>
+<Attr id="002"><Type>C</Type><Choices><C Value="003">Fin</C></Choices></Attr><Attr id="003"><Type>X</Type></Attr>
+<Attr id="004"><Type>X</Type></Attr>)")
+            << 0
+            << "fin « 003 » : on n'y arrive que par « 002 » (lu dans 3,6 % des aventures)\n"
+               "      0    0,0 %  fin « 004 » : jamais atteinte\n";
+        QTest::newRow("verbose") << QStringList { "--play", "20", "--verbose" }
+                                 << TestWorkspace::book(R"(<Attr id="000"><Type>X</Type></Attr>
+<Attr id="001"><Type>X</Type></Attr>)")
+                                 << 0 << "  paragraphe jamais lu : « 001 »\n";
+        QTest::newRow("play count") << QStringList { "--play", "0" } << soundBook << 2 << "--play prend";
+        QTest::newRow("format") << QStringList { "--format", "xml" } << soundBook << 2 << "text ou json";
+        QTest::newRow("unknown option") << QStringList { "--bogus" } << soundBook << 2 << "Option inconnue : « bogus »";
         QTest::newRow("two maps") << QStringList { "--graph", "a.dot", "Add-on", "Add-on" } << soundBook << 2
-                                  << "--graph draws the map of one book; 2 were named";
+                                  << "--graph dessine la carte d'un seul livre ; 2 sont nommés";
         QTest::newRow("version") << QStringList { "--version" } << soundBook << 0 << "valdoriel-check 0.1";
-        QTest::newRow("help") << QStringList { "--help" } << soundBook << 0 << "--play <N>";
+        QTest::newRow("help") << QStringList { "--help" } << soundBook << 0
+                              << "  --play <N>            Joue N aventures au hasard dans chaque livre.";
     }
 
     void answersItsCommandLine()
@@ -259,13 +309,13 @@ private Q_SLOTS:
                  "\"000\" [style=\"rounded,bold\"];",
                  "\"003\" [style=\"rounded,filled\", fillcolor=palegreen];",
                  "\"004\" [style=\"rounded,filled,dashed\", fillcolor=gray85, color=gray50, fontcolor=gray50];",
-                 "\"000\" -> \"001\" [label=\"lucky\"",
-                 "\"000\" -> \"002\" [label=\"unlucky\"",
+                 "\"000\" -> \"001\" [label=\"chance\"",
+                 "\"000\" -> \"002\" [label=\"malchance\"",
                  "\"001\" -> \"003\" [label=\"Aller \\\"loin\\\"\"];",
                  "\"001\" -> \"missing:099\" [label=\"Nulle part\"];",
-                 "\"002\" -> \"003\" [label=\"victory: Ogre\"",
-                 "\"002\" -> \"001\" [label=\"flight\"",
-                 "\"missing:099\" [label=\"099 (missing)\", color=red, fontcolor=red];",
+                 "\"002\" -> \"003\" [label=\"victoire : Ogre\"",
+                 "\"002\" -> \"001\" [label=\"fuite\"",
+                 "\"missing:099\" [label=\"099 (absent)\", color=red, fontcolor=red];",
              })
             QVERIFY2(dot.contains(QString::fromUtf8(line)), line);
         QCOMPARE(QProcess::execute(QStringLiteral("dot"), { "-Tsvg", "-o", "carte.svg", "carte.dot" }), 0);

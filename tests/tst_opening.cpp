@@ -1,5 +1,5 @@
-// Books from anywhere: the reader's own folder, the command line, a drop on the selection
-// window, and paths that are no book at all.
+// Books from anywhere: the working, reader's and system's folders in turn, the command
+// line, a drop on the selection window, and paths that are no book at all.
 
 #include "adventure.h"
 #include "adventuredriver.h"
@@ -20,37 +20,56 @@ const QByteArray twoParagraphs = "<Attr id=\"000\"><Text>Le début.</Text><Type>
                                  "<C Value=\"042\">Plus loin</C></Choices></Attr>"
                                  "<Attr id=\"042\"><Text>Plus loin.</Text><Type>X</Type></Attr>";
 
-QString readerFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/valdoriel/Add-on");
-}
-
 } // namespace
 
 class OpeningTest : public WorkspaceTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { workspace.clearBooks(); }
-
-    void listsTheReadersBooksAfterTheWorkingFolders()
+    void init()
     {
-        workspace.writeBook(QStringLiteral("z.xml"), "<L Title=\"Fourni\"/>");
-        {
-            MainWindow window;
-            QCOMPARE(window.findChild<QListWidget *>(QStringLiteral("listWidget"))->count(), 1);
+        workspace.clearBooks();
+        QDir(QStringLiteral("data/valdoriel")).removeRecursively();
+        QDir(QStringLiteral("system")).removeRecursively();
+    }
+
+    void listsEachBookOnceInTheFoldersOrder_data()
+    {
+        // "PATH=TITLE", or "PATH" for a file with no title, in the working folder's Add-on or in
+        // those of the workspace's data folders, the reader's (data/) and the system's (system/).
+        QTest::addColumn<QStringList>("books");
+        QTest::addColumn<QStringList>("titles");
+        const QString own = QStringLiteral("data/valdoriel/Add-on/");
+        const QString system = QStringLiteral("system/valdoriel/Add-on/");
+        QTest::newRow("each folder in turn")
+            << QStringList { system + "a.xml=Installé", own + "m.xml=Le mien", "Add-on/z.xml=Fourni" }
+            << QStringList { "Fourni", "Le mien", "Installé" };
+        QTest::newRow("the reader's copy before the system's")
+            << QStringList { system + "tour.xml=Original", own + "tour.xml=Ma copie" } << QStringList { "Ma copie" };
+        QTest::newRow("the working folder's before the reader's")
+            << QStringList { own + "tour.xml=Copie", "Add-on/tour.xml=Brouillon" } << QStringList { "Brouillon" };
+        QTest::newRow("a file left out hides nothing")
+            << QStringList { own + "tour.xml", system + "tour.xml=Original" } << QStringList { "Original" };
+    }
+
+    void listsEachBookOnceInTheFoldersOrder()
+    {
+        QFETCH(QStringList, books);
+        QFETCH(QStringList, titles);
+        for (const QString &book : books) {
+            QFile file(book.section(QLatin1Char('='), 0, 0));
+            QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
+            file.write(book.contains(QLatin1Char('=')) ? "<L Title=\"" + book.section('=', 1).toUtf8() + "\"/>"
+                                                       : "<L/>");
         }
-        QVERIFY(!QDir(readerFolder()).exists()); // never made unasked
-        QVERIFY(QDir().mkpath(readerFolder()));
-        QFile own(readerFolder() + QStringLiteral("/a.xml"));
-        QVERIFY(own.open(QIODevice::WriteOnly));
-        own.write("<L Title=\"Le mien\"/>");
-        own.close();
         MainWindow window;
         auto *list = window.findChild<QListWidget *>(QStringLiteral("listWidget"));
-        QCOMPARE(list->count(), 2);
-        QCOMPARE(list->item(0)->text() + QLatin1Char('|') + list->item(1)->text(), QStringLiteral("Fourni|Le mien"));
-        QDir(readerFolder()).removeRecursively();
+        QStringList listed;
+        for (int row = 0; row < list->count(); ++row)
+            listed.append(list->item(row)->text());
+        QCOMPARE(listed, titles);
+        // The reader's folder is never made unasked.
+        QCOMPARE(QDir(QStringLiteral("data/valdoriel")).exists(), books.join(' ').contains("data/"));
     }
 
     void readsTheCommandLine_data()

@@ -17,8 +17,11 @@ TestWorkspace::TestWorkspace()
         QFile::copy(repositoryFile(name), root.filePath(name));
     }
     QDir::setCurrent(directory.path());
-    // Saves and the reader's own books go there, never among the user's files.
+    // Saves, explorations, settings and the reader's own and the system's books are there,
+    // never among the user's files or the installed ones.
     qputenv("XDG_DATA_HOME", QFile::encodeName(root.filePath(QStringLiteral("data"))));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(root.filePath(QStringLiteral("system"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.filePath(QStringLiteral("config"))));
 }
 
 TestWorkspace::~TestWorkspace()

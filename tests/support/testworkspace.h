@@ -9,7 +9,8 @@
 #include <QTemporaryDir>
 
 // A temporary working directory with its own Add-on/ and images/ (the real die faces),
-// made current for as long as the workspace lives, and the user's data folder inside it.
+// made current for as long as the workspace lives, and inside it the reader's data folder
+// (data/), the system's (system/) and the settings (config/).
 class TestWorkspace {
 public:
     TestWorkspace();
