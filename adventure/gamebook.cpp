@@ -2,6 +2,7 @@
 
 #include "adventure.h"
 #include "attack.h"
+#include "automaticsave.h"
 #include "bookparser.h"
 #include "bookwatcher.h"
 #include "dialoginput.h"
@@ -54,9 +55,19 @@ gameBook::gameBook(QWidget *parent)
     readAloud = new ReadAloud([this] { return textsToRead(); }, this);
     display->addSeparator();
     display->addAction(readAloud->action());
-    // Disabled until the hero and a screen are there to save.
-    saveAction = ui->actionSauvegarder;
-    connect(saveAction, &QAction::triggered, this, &gameBook::saveAdventure);
+    automaticSave = std::make_unique<AutomaticSave>(game.get());
+    connect(automaticSave.get(), &AutomaticSave::failed, this, [this](const QString &reason) {
+        statusBar()->showMessage(tr("L'aventure ne peut pas être sauvegardée : %1.").arg(reason));
+    });
+    // Disabled until the hero and a screen are there.
+    connect(ui->actionSauvegarder, &QAction::triggered, this, &gameBook::saveAdventure);
+    connect(ui->actionSauvegardes, &QAction::triggered, this, &gameBook::openSaves);
+    connect(ui->actionRevenir, &QAction::triggered, this, &gameBook::stepBack);
+    ui->actionAvancer->setShortcuts({ ui->actionAvancer->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")) });
+    connect(ui->actionAvancer, &QAction::triggered, this, &gameBook::stepForward);
+    connect(ui->actionJournal, &QAction::triggered, this, &gameBook::openJournal);
+    connect(ui->actionRelancerLesDes, &QAction::toggled, this,
+            [this](bool fresh) { game->setFreshDiceOnReturn(fresh); });
     rereadLater = new QTimer(this);
     rereadLater->setSingleShot(true);
     rereadLater->setInterval(500);
@@ -65,6 +76,7 @@ gameBook::gameBook(QWidget *parent)
 
 gameBook::~gameBook()
 {
+    automaticSave.reset();
     delete ui;
     delete textView;
     delete attackDialog;
@@ -106,6 +118,7 @@ bool gameBook::readBook()
     }
     book.close();
     game->setParagraphs(paragraphs);
+    readBookHash();
     if (!exploration)
         exploration = new ExplorationRecorder(gameFile.fileName(), this);
     if (!watcher) {
@@ -115,11 +128,22 @@ bool gameBook::readBook()
     return true;
 }
 
+// The hash the saves compare with the book to tell that it changed since.
+void gameBook::readBookHash()
+{
+    bookHash = SaveStore::hashOfBook(gameFile.fileName());
+    automaticSave->setBook(gameFile.fileName(), bookHash);
+}
+
+bool gameBook::dialogOpen() const
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    return modal && modal != this;
+}
+
 void gameBook::rereadBook()
 {
-    // A dialog open means a rule is halfway through its paragraph.
-    QWidget *modal = QApplication::activeModalWidget();
-    if (modal && modal != this) {
+    if (dialogOpen()) {
         rereadLater->start();
         return;
     }
@@ -139,6 +163,7 @@ void gameBook::rereadBook()
                                      .arg(failure.message));
         return;
     }
+    readBookHash();
     showScreen(game->reread(paragraphs));
     statusBar()->showMessage(tr("Livre relu."), 5000);
 }
@@ -157,47 +182,28 @@ void gameBook::showStartingScores()
     ui->sb_maxChance->setValue(game->chance()->initial());
 }
 
-bool gameBook::resumeSavedAdventure()
+bool gameBook::takeUp(const QString &savePath, QString *error)
 {
     SavedAdventure saved;
-    QString error;
-    const QString bookPath = gameFile.fileName();
-    if (!SaveStore::read(bookPath, &saved, &error)) {
-        QMessageBox box(QMessageBox::Warning, tr("Sauvegarde illisible"),
-                        tr("La sauvegarde de ce livre ne peut pas être lue : %1.").arg(error), QMessageBox::Ok, this);
-        box.setButtonText(QMessageBox::Ok, tr("Nouvelle aventure"));
-        box.exec();
+    if (!SaveStore::read(savePath, &saved, error))
         return false;
-    }
-    if (saved.bookHash != SaveStore::hashOfBook(bookPath)) {
+    if (!readBook())
+        return true;
+    if (saved.bookHash != bookHash) {
         QMessageBox::warning(this, tr("Livre modifié"),
                              tr("Le livre a changé depuis la sauvegarde : l'aventure reprend où elle en était, "
                                 "mais des paragraphes ont pu changer ou disparaître."));
     }
-    if (readBook()) {
-        game->restore(saved.snapshot);
-        showStartingScores();
-        showScreen(game->screen());
-    }
+    game->restore(saved.snapshot);
+    ui->actionRelancerLesDes->setChecked(game->freshDiceOnReturn());
+    showStartingScores();
+    showScreen(game->screen());
     return true;
 }
 
-void gameBook::saveAdventure()
+void gameBook::setKeptAutomatically(bool kept)
 {
-    // Between two presses only: a dialog open means a rule is halfway through.
-    QWidget *modal = QApplication::activeModalWidget();
-    if (!saveAction->isEnabled() || (modal && modal != this))
-        return;
-    SavedAdventure saved;
-    saved.bookPath = gameFile.fileName();
-    saved.bookHash = SaveStore::hashOfBook(saved.bookPath);
-    saved.snapshot = game->snapshot();
-    QString error;
-    if (SaveStore::write(saved, &error))
-        statusBar()->showMessage(tr("Aventure sauvegardée."), 5000);
-    else
-        QMessageBox::warning(this, tr("Sauvegarde impossible"),
-                             tr("L'aventure n'a pas pu être sauvegardée : %1.").arg(error));
+    keptAutomatically = kept;
 }
 
 void gameBook::refreshScores()
@@ -231,6 +237,10 @@ void gameBook::closeEvent(QCloseEvent *event)
     ReaderSettings::keepWindow(this);
     if (exploration)
         exploration->writeNow();
+    if (keptAutomatically) {
+        automaticSave->changed();
+        automaticSave->flush();
+    }
     QMainWindow::closeEvent(event);
 }
 

@@ -14,12 +14,12 @@
 
 class Adventure;
 class Attack;
+class AutomaticSave;
 class BookWatcher;
 class DialogInput;
 class ExplorationRecorder;
 class GameButton;
 class PlayAreaKeys;
-class QAction;
 class QTextEdit;
 class QTimer;
 class ReadAloud;
@@ -42,10 +42,13 @@ public:
     void loadGameBook(const QString &firstParagraph);
     void rollStartingScores();
     void refreshScores();
-    // Takes up the adventure saved for this book as it stood, without dice: true once it is
-    // on screen, or once the book itself failed to load and said so. False, after saying
-    // why, when the save cannot be read: a new adventure should start instead.
-    bool resumeSavedAdventure();
+    // Takes up the adventure saved in the file at `savePath` as it stood, its history and
+    // dice included: true once it is on screen, or once the book itself failed to load and
+    // said so. False, with `error` saying why, when the save cannot be read.
+    bool takeUp(const QString &savePath, QString *error);
+    // Whether the adventure is kept in the book's automatic save as it goes; authors' trial
+    // runs are not.
+    void setKeptAutomatically(bool kept);
 
     void showParagraph(const QString &id);
     void clearParagraphWidgets();
@@ -55,11 +58,18 @@ public:
     const Adventure &adventure() const;
 
 public Q_SLOTS:
-    // Saves the adventure as it stands, replacing the earlier save of the same book.
+    // Adds a named save of the adventure as it stands.
     void saveAdventure();
+    // The book's named saves, to take one up, rename or delete.
+    void openSaves();
+    void stepBack();
+    void stepForward();
+    // The screens of the adventure, to return to one of them.
+    void openJournal();
 
 protected:
-    // Keeps the window's size and the exploration of the book as the reader leaves.
+    // Keeps the window's size, the exploration of the book and the adventure as the reader
+    // leaves.
     void closeEvent(QCloseEvent *event) override;
 
 private Q_SLOTS:
@@ -71,7 +81,11 @@ private Q_SLOTS:
 private:
     // Reads the book into the game; false, after saying why, when it cannot be opened.
     bool readBook();
+    void readBookHash();
+    // A dialog open means a rule is halfway through its paragraph.
+    bool dialogOpen() const;
     void showScreen(const PlayAreaContent &content);
+    void updateAdventureMenu();
     void showContent(const PlayAreaContent &content);
     void placeButton(const PlayAction &action);
     void orderFocus();
@@ -86,13 +100,16 @@ private:
     Attack *attackDialog = nullptr;
     std::unique_ptr<DialogInput> input;
     std::unique_ptr<Adventure> game;
+    // After the game, which it writes until it goes.
+    std::unique_ptr<AutomaticSave> automaticSave;
+    bool keptAutomatically = true;
+    QString bookHash;
     QPointer<QTextEdit> textView;
     QList<QWidget *> paragraphWidgets;
     // The buttons of the screen on show, in the order of its actions.
     QList<GameButton *> actionButtons;
     int shownScreen = 0;
     PlayAreaKeys *keys;
-    QAction *saveAction;
     BookWatcher *watcher = nullptr;
     // Tries again once the dialog open at an edit has closed.
     QTimer *rereadLater;

@@ -2,6 +2,7 @@
 // in the play area.
 
 #include "adventure.h"
+#include "automaticsave.h"
 #include "bookcolours.h"
 #include "booktextview.h"
 #include "explorationrecorder.h"
@@ -44,7 +45,9 @@ void gameBook::showScreen(const PlayAreaContent &content)
         shownScreen = content.showing;
     }
     refreshSheet();
-    saveAction->setEnabled(game->hero() != nullptr);
+    updateAdventureMenu();
+    if (keptAutomatically)
+        automaticSave->changed();
 }
 
 void gameBook::showContent(const PlayAreaContent &content)

@@ -1,16 +1,16 @@
 #include "commandline.h"
 #include "mainwindow.h"
+#include "randomdice.h"
 
 #include <QApplication>
 #include <QTimer>
 
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 
 int main(int argc, char *argv[])
 {
-    srand(time(nullptr));
+    RandomDice::shared().seed(time(nullptr));
     // On a screen of high density, sizes in points and pixels grow with its scale, and
     // pictures are taken from their "@2x" twins, so that nothing is tiny or blurred.
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);

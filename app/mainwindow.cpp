@@ -7,7 +7,11 @@
 #include "displaymenu.h"
 #include "gamebook.h"
 #include "harringtonfont.h"
+#include "randomdice.h"
 #include "regularfile.h"
+#include "resumequestion.h"
+#include "savekeeper.h"
+#include "savesdialog.h"
 #include "savestore.h"
 #include "sharppixmap.h"
 #include "theme.h"
@@ -19,12 +23,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
 
-#include <cstdlib>
 #include <ctime>
 #include <limits>
 
@@ -51,12 +53,17 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     menuBar()->addMenu(new DisplayMenu(this));
     ui->label->setPixmap(sharpPixmap(QStringLiteral(":/images/Brand.png")));
-    srand(time(nullptr));
+    RandomDice::shared().seed(time(nullptr));
     setAcceptDrops(true);
     ui->pb_Launch->setEnabled(false);
     scanBooks();
     connect(ui->pb_Launch, &QPushButton::clicked, this, &MainWindow::launchGame);
-    connect(ui->pb_Resume, &QPushButton::clicked, this, [this] { playBook(selectedBook(), true); });
+    // Straight to the automatic save, or to the list of the named ones when there is none.
+    connect(ui->pb_Resume, &QPushButton::clicked, this, [this] {
+        const QString bookPath = selectedBook();
+        playBook(bookPath,
+                 SaveStore::hasAutomatic(bookPath) ? ResumeQuestion::Answer::Resume : ResumeQuestion::Answer::Choose);
+    });
     connect(ui->listWidget, &QListWidget::currentRowChanged, this, &MainWindow::updateView);
 }
 
@@ -68,9 +75,8 @@ MainWindow::~MainWindow()
 void MainWindow::launchGame()
 {
     const QString bookPath = selectedBook();
-    if (bookPath.isEmpty())
-        return;
-    playBook(bookPath, SaveStore::exists(bookPath) && askToResume());
+    if (!bookPath.isEmpty())
+        playBook(bookPath, ResumeQuestion::ask(this, bookPath));
 }
 
 QString MainWindow::selectedBook() const
@@ -79,30 +85,64 @@ QString MainWindow::selectedBook() const
     return path ? path->text() : QString();
 }
 
-void MainWindow::playBook(const QString &bookPath, bool resume)
-{
-    if (bookPath.isEmpty())
-        return;
-    gameBook *window = openAdventureWindow(bookPath);
-    if (resume && window->resumeSavedAdventure())
-        return;
-    window->rollStartingScores();
-    window->loadGameBook();
-}
-
 void MainWindow::startBook(const QString &path, const QString &firstParagraph, std::optional<unsigned> seed)
 {
-    gameBook *window = openAdventureWindow(path);
     QFile book(path);
     if (!BookParser::openBook(&book)) {
-        window->loadGameBook(); // which says the file cannot be opened
+        openAdventureWindow(path)->loadGameBook(); // which says the file cannot be opened
         return;
     }
     book.close();
+    if (firstParagraph == QLatin1String("000") && !seed) {
+        playBook(path, ResumeQuestion::ask(this, path));
+        return;
+    }
+    // An author's trial run asks nothing and keeps nothing by itself.
+    gameBook *window = openAdventureWindow(path);
+    window->setKeptAutomatically(false);
     if (seed)
-        srand(*seed);
+        RandomDice::shared().seed(*seed);
     window->rollStartingScores();
     window->loadGameBook(firstParagraph);
+}
+
+// Before another adventure takes the place of the one in the automatic save, that one is
+// kept among the named saves, even when it cannot be read.
+void MainWindow::playBook(const QString &path, ResumeQuestion::Answer answer)
+{
+    if (path.isEmpty())
+        return;
+    const QString automatic = SaveStore::automaticPath(path);
+    QString save;
+    switch (answer) {
+    case ResumeQuestion::Answer::Resume:
+        save = automatic;
+        break;
+    case ResumeQuestion::Answer::Choose: {
+        SavesDialog saves(path, this);
+        if (saves.exec() != QDialog::Accepted)
+            return;
+        save = saves.chosenPath();
+        break;
+    }
+    case ResumeQuestion::Answer::NewAdventure:
+        break;
+    }
+    if (save != automatic && !SaveKeeper::keepAutomatic(this, path))
+        return;
+    gameBook *window = openAdventureWindow(path);
+    QString error;
+    if (!save.isEmpty()) {
+        if (window->takeUp(save, &error))
+            return;
+        ResumeQuestion::sayUnreadable(window, error);
+        if (!SaveKeeper::keepAutomatic(window, path)) {
+            window->close();
+            return;
+        }
+    }
+    window->rollStartingScores();
+    window->loadGameBook();
 }
 
 gameBook *MainWindow::openAdventureWindow(const QString &path)
@@ -137,19 +177,6 @@ void MainWindow::dropEvent(QDropEvent *event)
         return;
     event->acceptProposedAction();
     QTimer::singleShot(0, this, [this, path] { startBook(path); });
-}
-
-// A new adventure leaves the save as it is, to be taken up another time.
-bool MainWindow::askToResume()
-{
-    QMessageBox question(QMessageBox::Question, tr("Reprendre l'aventure ?"),
-                         tr("Une aventure de ce livre a été sauvegardée. Voulez-vous la reprendre où vous l'aviez "
-                            "laissée ?"),
-                         QMessageBox::Yes | QMessageBox::No, this);
-    question.setButtonText(QMessageBox::Yes, tr("Reprendre"));
-    question.setButtonText(QMessageBox::No, tr("Nouvelle aventure"));
-    question.setDefaultButton(QMessageBox::Yes);
-    return question.exec() == QMessageBox::Yes;
 }
 
 void MainWindow::updateView(int row)

@@ -1,6 +1,8 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "resumequestion.h"
+
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPointer>
@@ -23,9 +25,10 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Starts a new adventure on the book at once: its dice, then `firstParagraph` as a first
-    // visit, the dice drawn from `seed` when one is given. A file that cannot be read is
-    // said to be so before any dice.
+    // Starts the book at once, as the list does, asking first whether to take up its saves.
+    // Given `firstParagraph` or `seed`, an author's trial run begins instead, without asking:
+    // its dice, then `firstParagraph` as a first visit, the dice drawn from `seed` when one is
+    // given. A file that cannot be read is said to be so before any dice.
     void startBook(const QString &path, const QString &firstParagraph = QStringLiteral("000"),
                    std::optional<unsigned> seed = std::nullopt);
 
@@ -41,11 +44,10 @@ private Q_SLOTS:
 private:
     // The path of the book selected; empty when there is none.
     QString selectedBook() const;
-    // Takes up the book's saved adventure, or begins a new one when there is none to take up.
-    void playBook(const QString &bookPath, bool resume);
+    // Takes up a save of the book, or begins a new adventure, as the reader answered.
+    void playBook(const QString &path, ResumeQuestion::Answer answer);
     // A new adventure window, in place of the last one.
     gameBook *openAdventureWindow(const QString &path);
-    bool askToResume();
     void scanBooks();
     void scanFolder(const QString &folder, QSet<QString> *listedNames);
     // True when the file cannot be read or holds no usable text.

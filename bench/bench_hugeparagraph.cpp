@@ -54,6 +54,7 @@ int main(int argc, char *argv[])
             return 1;
         file.close();
         gameBook window;
+        window.setKeptAutomatically(false); // writes nothing among the user's files
         window.setFileName(path);
         window.show();
         rollHero(&window);

@@ -45,6 +45,7 @@ void keepLeast(Figures *least, const Figures &run)
 gameBook *windowFor(const QString &path)
 {
     auto *window = new gameBook;
+    window->setKeptAutomatically(false); // writes nothing among the user's files
     window->setFileName(path);
     window->show();
     rollHero(window);

@@ -68,6 +68,7 @@ SwitchTimes heavySwitchTimes(gameBook *window)
 QString realSizedSwitches()
 {
     gameBook window;
+    window.setKeptAutomatically(false); // bench_history weighs it; it would write among the user's files
     window.setFileName(QStringLiteral(VALDORIEL_SOURCE_DIR "/tests/books/la-foret-des-murmures.xml"));
     window.show();
     rollHero(&window);
@@ -125,6 +126,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     gameBook window;
+    window.setKeptAutomatically(false); // bench_history weighs it; it would write among the user's files
     window.setFileName(path);
     window.show();
     rollHero(&window);

@@ -45,7 +45,6 @@ void Attack::setupFight(Fight *fight)
     ui->sb_HabiletePerso->setValue(fight->hero()->habilete());
     startRound();
     placeButtons();
-    setTabOrder(attackButton, fleeButton);
     attackButton->setFocus();
 }
 
@@ -73,6 +72,8 @@ void Attack::placeButtons()
     if (fight->offersFlight()) {
         ui->gridButton->addWidget(fleeButton, 1, 0, Qt::AlignVCenter);
         fleeButton->show();
+        // Only once in the dialog: a flee button outside it has no place in its tab order.
+        setTabOrder(attackButton, fleeButton);
     } else {
         ui->gridButton->removeWidget(fleeButton);
         fleeButton->hide();

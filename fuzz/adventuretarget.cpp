@@ -9,12 +9,12 @@
 #include "fuzzenvironment.h"
 #include "gamebook.h"
 #include "gamebutton.h"
+#include "randomdice.h"
 
 #include <QCoreApplication>
 #include <QtEndian>
 
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
 
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     auto *window = new gameBook;
     window->setFileName(path);
     window->show();
-    srand(qFromLittleEndian<quint32>(seed.constData()));
+    RandomDice::shared().seed(qFromLittleEndian<quint32>(seed.constData()));
     {
         DecisionStream noDecisions { QByteArray() };
         DialogResponder startingRolls(&noDecisions, startingAnswers, timeLimitMilliseconds);

@@ -1,6 +1,7 @@
 // Fuzz target: a save file's bytes, read as the player reads a save, then taken up on a small
-// book and played on: every button on show is pressed. Beyond crashes, it checks that a save
-// read back is written again as the same save.
+// book and played on: buttons on show are pressed, and the history is stepped through, back,
+// forward and to steps the journal lists. Beyond crashes, it checks that a save read back is
+// written again as the same save.
 
 #include "adventure.h"
 #include "diceroll.h"
@@ -50,12 +51,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray content(reinterpret_cast<const char *>(data),
                              int(qMin(size, size_t(SaveStore::maximumSaveSize + 1))));
     const QString book = FuzzEnvironment::instance().writeBook(QByteArray());
-    const QString savePath = SaveStore::pathFor(book);
+    const QString savePath = SaveStore::automaticPath(book);
     FuzzEnvironment::writeFile(savePath, content);
 
     SavedAdventure saved;
     QString error;
-    if (!SaveStore::read(book, &saved, &error))
+    if (!SaveStore::read(savePath, &saved, &error))
         return 0;
     const QByteArray written = saved.toJson();
     SavedAdventure again;
@@ -67,9 +68,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Adventure adventure(&dice, &reader);
     adventure.setParagraphs(smallBook());
     adventure.restore(saved.snapshot);
+    const QList<Adventure::JournalEntry> journal = adventure.journal();
     for (int press = 0; press < 20 && !adventure.screen().actions.isEmpty(); ++press) {
         const QList<PlayAction> &actions = adventure.screen().actions;
         adventure.press(actions.at(press % actions.size()));
+        if (press % 3 == 1)
+            adventure.stepBack();
+        if (press % 5 == 4)
+            adventure.returnTo(journal.at(press % journal.size()).firstStep);
+        if (press % 7 == 6)
+            adventure.stepForward();
     }
     return 0;
 }

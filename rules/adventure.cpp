@@ -125,11 +125,16 @@ const Inventory &Adventure::inventory() const
 
 PlayAreaContent Adventure::enterParagraph(const QString &id)
 {
-    const bool opening = m_visitedIds.isEmpty();
+    enter(id);
+    record();
+    return m_screen;
+}
+
+PlayAreaContent Adventure::enter(const QString &id)
+{
+    const bool opening = m_visits.count() == 0;
     const bool wasVisited = visited(id);
-    m_visitedIds.insert(id);
-    m_visitedParagraphs += id + QLatin1Char(',');
-    m_visitOrder.append(id);
+    m_visits.append(id);
     m_currentId = id;
     const bool exists = m_paragraphs.contains(id);
     m_currentParagraph = m_paragraphs.value(id);
@@ -160,14 +165,18 @@ PlayAreaContent Adventure::reread(const QMap<QString, Paragraph> &paragraphs)
     m_currentParagraph = m_paragraphs.value(m_currentId);
     if (m_screen.shows != PlayAreaContent::Shows::Paragraph)
         return m_screen;
-    PlayAreaContent content = layCurrent(m_visitOrder.count(m_currentId) > 1);
+    PlayAreaContent content = layCurrent(m_visits.timesVisited(m_currentId) > 1);
     for (PlayAction &action : content.actions) {
         for (const PlayAction &shown : qAsConst(m_screen.actions)) {
             if (!shown.enabled && action.kind == shown.kind && action.row == shown.row && action.column == shown.column)
                 action.enabled = false;
         }
     }
-    return show(content);
+    show(content);
+    // The step stands for the paragraph as it now reads.
+    if (!m_history.isEmpty() && m_hero)
+        m_history.replaceCurrent(moment());
+    return m_screen;
 }
 
 PlayAreaContent Adventure::show(const PlayAreaContent &content)
@@ -187,6 +196,14 @@ PlayAreaContent Adventure::press(const PlayAction &action)
     const bool move = action.kind == PlayAction::Kind::Choice || action.kind == PlayAction::Kind::End;
     if (!m_hero && !move)
         return m_screen;
+    const PlayAreaContent next = applyRule(action, index);
+    if (next.shows != PlayAreaContent::Shows::End)
+        record();
+    return next;
+}
+
+PlayAreaContent Adventure::applyRule(const PlayAction &action, int index)
+{
     const QList<Way> ways = Way::of(m_currentParagraph, m_screen, index);
     switch (action.kind) {
     case PlayAction::Kind::Meal:
@@ -202,9 +219,9 @@ PlayAreaContent Adventure::press(const PlayAction &action)
     case PlayAction::Kind::Flee:
         // Every flight costs 2 ENDURANCE, and the adventure goes on whatever is left.
         m_hero->changeEndurance(-2);
-        return enterParagraph(action.target);
+        return enter(action.target);
     case PlayAction::Kind::Choice:
-        return enterParagraph(action.target);
+        return enter(action.target);
     case PlayAction::Kind::End:
         break;
     }
@@ -218,14 +235,30 @@ const PlayAreaContent &Adventure::screen() const
     return m_screen;
 }
 
+bool Adventure::hasEnded() const
+{
+    if (m_screen.shows == PlayAreaContent::Shows::Defeat || m_screen.shows == PlayAreaContent::Shows::End)
+        return true;
+    if (m_screen.shows != PlayAreaContent::Shows::Paragraph)
+        return false;
+    bool offersTheEnd = false;
+    for (const PlayAction &action : m_screen.actions) {
+        if (action.kind == PlayAction::Kind::End)
+            offersTheEnd = true;
+        else if (action.kind != PlayAction::Kind::Meal)
+            return false;
+    }
+    return offersTheEnd;
+}
+
 bool Adventure::visited(const QString &id) const
 {
-    return m_visitedIds.contains(id);
+    return m_visits.contains(id);
 }
 
 const QString &Adventure::visitedParagraphs() const
 {
-    return m_visitedParagraphs;
+    return m_visits.text();
 }
 
 const QString &Adventure::currentId() const
@@ -269,6 +302,7 @@ void Adventure::applyBonus()
 // name brings only those.
 void Adventure::handleObject(const GameObject &object)
 {
+    m_inventoryIndex = -1;
     if (object.throwAway) {
         m_inventory.remove(object.name);
     } else if (object.exchange) {
@@ -349,7 +383,7 @@ PlayAreaContent Adventure::fight(const QList<Way> &ways)
     case Fight::Outcome::Undecided:
         break;
     }
-    return enterParagraph(m_currentId);
+    return enter(m_currentId);
 }
 
 const Opponent *Adventure::opponent() const
@@ -357,39 +391,133 @@ const Opponent *Adventure::opponent() const
     return m_opponent.get();
 }
 
+void Adventure::record()
+{
+    if (!m_hero)
+        return;
+    m_visits.dropAhead();
+    m_history.record(moment());
+}
+
+Moment Adventure::moment()
+{
+    if (m_inventoryIndex < 0)
+        m_inventoryIndex = m_history.keepInventory(m_inventory);
+    Moment moment;
+    moment.habilete = { m_habilete->initial(), m_habilete->current() };
+    moment.endurance = { m_endurance->initial(), m_endurance->current() };
+    moment.chance = { m_chance->initial(), m_chance->current() };
+    moment.gold = m_gold;
+    moment.provisions = m_provisions;
+    moment.inventory = m_inventoryIndex;
+    moment.screen = m_history.keepScreen(m_screen);
+    moment.visits = m_visits.count();
+    moment.dice = m_dice->position();
+    return moment;
+}
+
+// The monster of an attack button is the last its paragraph described; the last fight is
+// forgotten, as its dialog is closed.
+void Adventure::apply(const Moment &moment, bool moveDice)
+{
+    const auto stat = [](const Moment::Score &score) { return Stat(score.initial, score.current); };
+    setHero(stat(moment.habilete), stat(moment.endurance), stat(moment.chance));
+    m_gold = qBound(sheetMinimum, moment.gold, sheetMaximum);
+    m_provisions = qBound(sheetMinimum, moment.provisions, sheetMaximum);
+    m_inventory = m_history.inventory(moment.inventory);
+    m_inventoryIndex = moment.inventory;
+    m_visits.moveTo(moment.visits);
+    m_currentId = m_visits.last();
+    m_currentParagraph = m_paragraphs.value(m_currentId);
+    const PlayAreaContent &screen = m_history.screen(moment.screen);
+    m_currentMonster = screen.monsters.isEmpty() ? Monster() : screen.monsters.last();
+    m_opponent.reset();
+    m_fight.reset();
+    if (moveDice)
+        m_dice->moveTo(moment.dice);
+    show(screen);
+}
+
+int Adventure::step() const
+{
+    return m_history.current();
+}
+
+int Adventure::steps() const
+{
+    return m_history.size();
+}
+
+bool Adventure::canStepBack() const
+{
+    return m_history.current() > 0;
+}
+
+bool Adventure::canStepForward() const
+{
+    return m_history.current() + 1 < m_history.size();
+}
+
+PlayAreaContent Adventure::stepBack()
+{
+    return returnTo(m_history.current() - 1);
+}
+
+PlayAreaContent Adventure::stepForward()
+{
+    return returnTo(m_history.current() + 1);
+}
+
+PlayAreaContent Adventure::returnTo(int step)
+{
+    if (step < 0 || step >= m_history.size() || step == m_history.current())
+        return m_screen;
+    m_history.setCurrent(step);
+    apply(m_history.moment(step), !m_freshDiceOnReturn);
+    return m_screen;
+}
+
+void Adventure::setFreshDiceOnReturn(bool fresh)
+{
+    m_freshDiceOnReturn = fresh;
+}
+
+bool Adventure::freshDiceOnReturn() const
+{
+    return m_freshDiceOnReturn;
+}
+
+QList<Adventure::JournalEntry> Adventure::journal() const
+{
+    QList<JournalEntry> entries;
+    for (int step = 0; step < m_history.size(); ++step) {
+        const Moment &moment = m_history.moment(step);
+        const QString &text = m_history.screen(moment.screen).text;
+        if (!entries.isEmpty() && m_history.moment(entries.last().lastStep).visits == moment.visits &&
+            entries.last().text == text) {
+            entries.last().lastStep = step;
+            continue;
+        }
+        entries.append({ step, step, moment.visits > 0 ? m_visits.ids().at(moment.visits - 1) : QString(), text });
+    }
+    return entries;
+}
+
 AdventureSnapshot Adventure::snapshot() const
 {
     AdventureSnapshot snapshot;
-    snapshot.habilete = { m_habilete->initial(), m_habilete->current() };
-    snapshot.endurance = { m_endurance->initial(), m_endurance->current() };
-    snapshot.chance = { m_chance->initial(), m_chance->current() };
-    snapshot.gold = m_gold;
-    snapshot.provisions = m_provisions;
-    snapshot.records = m_inventory.records().values();
-    snapshot.rows = m_inventory.rows();
-    snapshot.visited = m_visitOrder;
-    snapshot.currentId = m_currentId;
-    snapshot.screen = m_screen;
+    m_history.fill(&snapshot);
+    snapshot.visited = m_visits.ids();
+    snapshot.freshDiceOnReturn = m_freshDiceOnReturn;
     return snapshot;
 }
 
 void Adventure::restore(const AdventureSnapshot &snapshot)
 {
-    const auto stat = [](const AdventureSnapshot::Score &score) { return Stat(score.initial, score.current); };
-    setHero(stat(snapshot.habilete), stat(snapshot.endurance), stat(snapshot.chance));
-    m_gold = qBound(sheetMinimum, snapshot.gold, sheetMaximum);
-    m_provisions = qBound(sheetMinimum, snapshot.provisions, sheetMaximum);
-    m_inventory = Inventory(snapshot.records, snapshot.rows);
-    m_visitOrder = snapshot.visited;
-    m_visitedIds = QSet<QString>(m_visitOrder.cbegin(), m_visitOrder.cend());
-    m_visitedParagraphs.clear();
-    for (const QString &id : m_visitOrder)
-        m_visitedParagraphs += id + QLatin1Char(',');
-    m_currentId = snapshot.currentId;
-    m_currentParagraph = m_paragraphs.value(m_currentId);
-    // An attack button stands for the last monster its paragraph described.
-    m_currentMonster = snapshot.screen.monsters.isEmpty() ? Monster() : snapshot.screen.monsters.last();
-    m_opponent.reset();
-    m_fight.reset();
-    show(snapshot.screen);
+    if (snapshot.moments.isEmpty())
+        return;
+    m_history = AdventureHistory(snapshot);
+    m_visits = VisitLog(snapshot.visited, 0);
+    m_freshDiceOnReturn = snapshot.freshDiceOnReturn;
+    apply(m_history.moment(m_history.current()), true);
 }

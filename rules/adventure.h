@@ -1,17 +1,18 @@
 #ifndef ADVENTURE_H
 #define ADVENTURE_H
 
+#include "adventurehistory.h"
 #include "adventuresnapshot.h"
 #include "fight.h"
 #include "inventory.h"
 #include "paragraph.h"
 #include "playareacontent.h"
+#include "visitlog.h"
 #include "way.h"
 
+#include <QList>
 #include <QMap>
-#include <QSet>
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 
@@ -22,9 +23,10 @@ class ReaderInput;
 class Stat;
 
 // One adventure in one book: the hero's scores, gold, provisions and carried objects, the
-// paragraphs visited, the screen on show, and every rule of the game. It knows nothing of
-// widgets: it says what the play area shows and takes the reader's presses, so that the
-// adventure window, the checker and the tests play it alike.
+// paragraphs visited, the screen on show, every rule of the game, and the history of the
+// adventure's screens. It knows nothing of widgets: it says what the play area shows and
+// takes the reader's presses, so that the adventure window, the checker and the tests play
+// it alike.
 class Adventure {
 public:
     // Gold and provisions are held within these bounds, as the adventure sheet shows them.
@@ -63,6 +65,33 @@ public:
     // nothing; so does any press but a choice or an end before the hero is rolled.
     PlayAreaContent press(const PlayAction &action);
     const PlayAreaContent &screen() const;
+    // Over: a defeat, or a screen that offers nothing but its end.
+    bool hasEnded() const;
+
+    // The history: once the hero is rolled, each paragraph entered and each press taken is a
+    // step, its dialogs included. Going back to a step puts the adventure back as it stood
+    // there, the sheet, the objects, the visits, the screen and the dice still to come; a
+    // new press drops the steps ahead.
+    int step() const;
+    int steps() const;
+    bool canStepBack() const;
+    bool canStepForward() const;
+    PlayAreaContent stepBack();
+    PlayAreaContent stepForward();
+    PlayAreaContent returnTo(int step);
+    // Going back leaves the dice as they are, for readers who want fresh rolls.
+    void setFreshDiceOnReturn(bool fresh);
+    bool freshDiceOnReturn() const;
+
+    // One screen of the history: the steps that showed it (a meal leaves its screen on
+    // show), its paragraph and its text.
+    struct JournalEntry {
+        int firstStep = 0;
+        int lastStep = 0;
+        QString paragraph;
+        QString text;
+    };
+    QList<JournalEntry> journal() const;
 
     bool visited(const QString &id) const;
     // Every id shown, each followed by ",".
@@ -79,15 +108,22 @@ public:
     // stays as it is.
     PlayAreaContent reread(const QMap<QString, Paragraph> &paragraphs);
 
-    // The adventure as it stands between two presses, and the same taken up again, on the
-    // paragraphs set, without rolling anything. The snapshot needs a rolled hero.
+    // The adventure as it stands between two presses, its history included, and the same
+    // taken up again, on the paragraphs set, without rolling anything, its dice where they
+    // stood. The snapshot needs a step; one without any is not taken up.
     AdventureSnapshot snapshot() const;
     void restore(const AdventureSnapshot &snapshot);
 
 private:
+    PlayAreaContent enter(const QString &id);
     // The screen of the current paragraph on this visit, or of its absence.
     PlayAreaContent layCurrent(bool laterVisit);
     PlayAreaContent show(const PlayAreaContent &content);
+    PlayAreaContent applyRule(const PlayAction &action, int index);
+    // Adds the adventure as it now stands to the history, once the hero is rolled.
+    void record();
+    Moment moment();
+    void apply(const Moment &moment, bool moveDice);
     void applyArrivalEffects();
     void applyBonus();
     void handleObject(const GameObject &object);
@@ -109,15 +145,17 @@ private:
     int m_gold = 0;
     int m_provisions = 0;
     Inventory m_inventory;
-    QString m_visitedParagraphs;
-    QStringList m_visitOrder; // the same ids, which may hold commas themselves
-    QSet<QString> m_visitedIds;
+    // Where the history keeps the carried objects as they are; -1 once they changed.
+    int m_inventoryIndex = -1;
+    VisitLog m_visits;
     QString m_currentId;
     Paragraph m_currentParagraph;
     Monster m_currentMonster;
     PlayAreaContent m_screen;
     std::unique_ptr<Opponent> m_opponent;
     std::unique_ptr<Fight> m_fight;
+    AdventureHistory m_history;
+    bool m_freshDiceOnReturn = false;
 };
 
 #endif // ADVENTURE_H

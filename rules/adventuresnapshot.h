@@ -1,32 +1,24 @@
 #ifndef ADVENTURESNAPSHOT_H
 #define ADVENTURESNAPSHOT_H
 
-#include "gameobject.h"
+#include "inventory.h"
+#include "moment.h"
 #include "playareacontent.h"
 
-#include <QList>
-#include <QString>
 #include <QStringList>
+#include <QVector>
 
-// All an adventure holds between two presses, so that it can be saved and taken up again
-// as it stood: the hero, gold and provisions, the carried objects, the paragraphs shown in
-// their order, and the screen on show with its buttons.
+// All an adventure holds, so that it can be saved and taken up again as it stood, its
+// history included: the paragraphs shown in their order, the carried objects and the
+// screens its moments show, each kept once, and its moments, one of which is on show.
 struct AdventureSnapshot {
-    struct Score {
-        int initial = 0;
-        int current = 0;
-    };
-
-    Score habilete;
-    Score endurance;
-    Score chance;
-    int gold = 0;
-    int provisions = 0;
-    QList<GameObject> records;
-    QStringList rows;
     QStringList visited;
-    QString currentId;
-    PlayAreaContent screen;
+    QVector<Inventory> inventories;
+    QVector<PlayAreaContent> screens;
+    QVector<Moment> moments;
+    int current = 0;
+    // Stepping back leaves the dice as they are, for fresh rolls.
+    bool freshDiceOnReturn = false;
 };
 
 #endif // ADVENTURESNAPSHOT_H

@@ -2,6 +2,7 @@
 
 #include "adventure.h"
 #include "paragraphlayout.h"
+#include "randomdice.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -13,7 +14,26 @@
 
 namespace {
 
-constexpr int formatVersion = 1;
+// The first format held one moment and no history; the second holds the history.
+constexpr int firstFormat = 1;
+constexpr int formatVersion = 2;
+// The numbers of a moment, in this order.
+enum MomentField {
+    HabileteInitial,
+    HabileteCurrent,
+    EnduranceInitial,
+    EnduranceCurrent,
+    ChanceInitial,
+    ChanceCurrent,
+    Gold,
+    Provisions,
+    InventoryIndex,
+    ScreenIndex,
+    Visits,
+    DiceSeed,
+    DiceDrawn,
+    momentFieldCount
+};
 
 QString text(const char *source)
 {
@@ -72,9 +92,29 @@ QJsonObject screenJson(const PlayAreaContent &screen)
              { "actions", actions } };
 }
 
-QJsonArray scoreJson(const AdventureSnapshot::Score &score)
+QJsonObject inventoryJson(const Inventory &inventory)
 {
-    return { score.initial, score.current };
+    QJsonArray records;
+    for (const GameObject &record : inventory.records())
+        records.append(objectJson(record));
+    return { { "objects", records }, { "rows", strings(inventory.rows()) } };
+}
+
+QJsonArray momentJson(const Moment &moment)
+{
+    return { moment.habilete.initial,
+             moment.habilete.current,
+             moment.endurance.initial,
+             moment.endurance.current,
+             moment.chance.initial,
+             moment.chance.current,
+             moment.gold,
+             moment.provisions,
+             moment.inventory,
+             moment.screen,
+             moment.visits,
+             double(moment.dice.seed),
+             double(moment.dice.drawn) };
 }
 
 // Reads the parts of a save, each checked for its type and its bounds; the first fault
@@ -112,12 +152,18 @@ public:
 
     bool flag(const QJsonObject &object, const char *key) { return member(object, key, QJsonValue::Bool).toBool(); }
 
+    qint64 wholeNumber(const QJsonValue &value, const char *key, qint64 minimum, qint64 maximum)
+    {
+        const double number = value.toDouble();
+        const bool whole =
+            value.isDouble() && std::floor(number) == number && number >= double(minimum) && number <= double(maximum);
+        return check(whole, key) ? qint64(number) : 0;
+    }
+
     int number(const QJsonValue &value, const char *key, int minimum = std::numeric_limits<int>::min(),
                int maximum = std::numeric_limits<int>::max())
     {
-        const double number = value.toDouble();
-        const bool whole = value.isDouble() && std::floor(number) == number && number >= minimum && number <= maximum;
-        return check(whole, key) ? int(number) : 0;
+        return int(wholeNumber(value, key, minimum, maximum));
     }
 
     int number(const QJsonObject &object, const char *key, int minimum = std::numeric_limits<int>::min(),
@@ -147,13 +193,62 @@ public:
         return ok() ? list : QStringList();
     }
 
-    AdventureSnapshot::Score score(const QJsonObject &hero, const char *key)
+    Moment::Score score(const QJsonValue &initial, const QJsonValue &current, const char *key)
+    {
+        Moment::Score score { number(initial, key), number(current, key) };
+        // A score never rises above its start.
+        check(score.current <= score.initial, key);
+        return score;
+    }
+
+    Moment::Score score(const QJsonObject &hero, const char *key)
     {
         const QJsonArray pair = array(hero, key, 2);
-        AdventureSnapshot::Score score { number(pair.at(0), key), number(pair.at(1), key) };
-        // A score never rises above its start.
-        check(pair.size() == 2 && score.current <= score.initial, key);
-        return score;
+        check(pair.size() == 2, key);
+        return score(pair.at(0), pair.at(1), key);
+    }
+
+    // The sheet of a moment of the first format, which kept it apart.
+    Moment firstFormatMoment(const QJsonObject &root, int visits)
+    {
+        const QJsonObject hero = object(root, "hero");
+        Moment moment;
+        moment.habilete = score(hero, "habilete");
+        moment.endurance = score(hero, "endurance");
+        moment.chance = score(hero, "chance");
+        moment.gold = number(root, "gold", Adventure::sheetMinimum, Adventure::sheetMaximum);
+        moment.provisions = number(root, "provisions", Adventure::sheetMinimum, Adventure::sheetMaximum);
+        moment.visits = visits;
+        return moment;
+    }
+
+    // A moment whose objects, screen and visits lie within those of its history.
+    Moment moment(const QJsonValue &value, const AdventureSnapshot &snapshot)
+    {
+        const QJsonArray fields = value.toArray();
+        check(fields.size() == momentFieldCount, "moments");
+        const auto field = [&fields](MomentField index) { return fields.at(index); };
+        Moment moment;
+        moment.habilete = score(field(HabileteInitial), field(HabileteCurrent), "moments");
+        moment.endurance = score(field(EnduranceInitial), field(EnduranceCurrent), "moments");
+        moment.chance = score(field(ChanceInitial), field(ChanceCurrent), "moments");
+        moment.gold = number(field(Gold), "moments", Adventure::sheetMinimum, Adventure::sheetMaximum);
+        moment.provisions = number(field(Provisions), "moments", Adventure::sheetMinimum, Adventure::sheetMaximum);
+        moment.inventory = number(field(InventoryIndex), "moments", 0, snapshot.inventories.size() - 1);
+        moment.screen = number(field(ScreenIndex), "moments", 0, snapshot.screens.size() - 1);
+        moment.visits = number(field(Visits), "moments", 0, snapshot.visited.size());
+        moment.dice.seed = quint32(wholeNumber(field(DiceSeed), "moments", 0, std::numeric_limits<quint32>::max()));
+        moment.dice.drawn = wholeNumber(field(DiceDrawn), "moments", -1, RandomDice::maximumDrawn);
+        return moment;
+    }
+
+    Inventory inventory(const QJsonObject &json)
+    {
+        QList<GameObject> records;
+        for (const QJsonValue &record : array(json, "objects", SavedAdventure::maximumObjects))
+            records.append(gameObject(record.toObject()));
+        return Inventory(records,
+                         strings(json, "rows", SavedAdventure::maximumObjects, std::numeric_limits<int>::max()));
     }
 
     GameObject gameObject(const QJsonObject &json)
@@ -197,7 +292,6 @@ public:
         return screen;
     }
 
-private:
     bool check(bool holds, const char *key)
     {
         if (ok() && !holds)
@@ -208,25 +302,40 @@ private:
 
 } // namespace
 
+SavedAdventure SavedAdventure::of(const Adventure &adventure, const QString &bookPath, const QString &bookHash)
+{
+    SavedAdventure saved;
+    saved.bookPath = bookPath;
+    saved.bookHash = bookHash;
+    saved.savedAt = QDateTime::currentDateTime();
+    saved.name = defaultName(adventure.currentId(), saved.savedAt);
+    saved.snapshot = adventure.snapshot();
+    return saved;
+}
+
 QByteArray SavedAdventure::toJson() const
 {
-    QJsonArray records;
-    for (const GameObject &record : snapshot.records)
-        records.append(objectJson(record));
-    const QJsonObject hero { { "habilete", scoreJson(snapshot.habilete) },
-                             { "endurance", scoreJson(snapshot.endurance) },
-                             { "chance", scoreJson(snapshot.chance) } };
+    QJsonArray inventories;
+    for (const Inventory &inventory : snapshot.inventories)
+        inventories.append(inventoryJson(inventory));
+    QJsonArray screens;
+    for (const PlayAreaContent &screen : snapshot.screens)
+        screens.append(screenJson(screen));
+    QJsonArray moments;
+    for (const Moment &moment : snapshot.moments)
+        moments.append(momentJson(moment));
     const QJsonObject json { { "valdorielSave", formatVersion },
                              { "book", QJsonObject { { "path", bookPath }, { "sha256", bookHash } } },
-                             { "hero", hero },
-                             { "gold", snapshot.gold },
-                             { "provisions", snapshot.provisions },
-                             { "objects", records },
-                             { "rows", strings(snapshot.rows) },
+                             { "name", name },
+                             { "savedAt", savedAt.toString(Qt::ISODateWithMs) },
                              { "visited", strings(snapshot.visited) },
-                             { "current", snapshot.currentId },
-                             { "screen", screenJson(snapshot.screen) } };
-    return QJsonDocument(json).toJson(QJsonDocument::Indented);
+                             { "inventories", inventories },
+                             { "screens", screens },
+                             { "moments", moments },
+                             { "step", snapshot.current },
+                             { "freshDice", snapshot.freshDiceOnReturn } };
+    // Compact: a history of a hundred thousand steps stays within the size of a save.
+    return QJsonDocument(json).toJson(QJsonDocument::Compact);
 }
 
 bool SavedAdventure::fromJson(const QByteArray &json, SavedAdventure *saved, QString *error)
@@ -240,7 +349,8 @@ bool SavedAdventure::fromJson(const QByteArray &json, SavedAdventure *saved, QSt
     }
     const QJsonObject root = document.object();
     Reader read;
-    if (read.number(root, "valdorielSave") != formatVersion) {
+    const int version = read.number(root, "valdorielSave");
+    if (version != formatVersion && version != firstFormat) {
         *error = text("ce n'est pas une sauvegarde de ce programme");
         return false;
     }
@@ -248,23 +358,48 @@ bool SavedAdventure::fromJson(const QByteArray &json, SavedAdventure *saved, QSt
     const QJsonObject book = read.object(root, "book");
     result.bookPath = read.string(book, "path");
     result.bookHash = read.string(book, "sha256", 64);
-    const QJsonObject hero = read.object(root, "hero");
     AdventureSnapshot &snapshot = result.snapshot;
-    snapshot.habilete = read.score(hero, "habilete");
-    snapshot.endurance = read.score(hero, "endurance");
-    snapshot.chance = read.score(hero, "chance");
-    snapshot.gold = read.number(root, "gold", Adventure::sheetMinimum, Adventure::sheetMaximum);
-    snapshot.provisions = read.number(root, "provisions", Adventure::sheetMinimum, Adventure::sheetMaximum);
-    for (const QJsonValue &record : read.array(root, "objects", maximumObjects))
-        snapshot.records.append(read.gameObject(record.toObject()));
-    snapshot.rows = read.strings(root, "rows", maximumObjects, std::numeric_limits<int>::max());
     snapshot.visited = read.strings(root, "visited", maximumVisits, std::numeric_limits<int>::max());
-    snapshot.currentId = read.string(root, "current");
-    snapshot.screen = read.screen(read.object(root, "screen"));
+    if (version == firstFormat) {
+        // One moment, its dice unknown, on the paragraph visited last.
+        snapshot.inventories.append(read.inventory(root));
+        read.string(root, "current");
+        snapshot.screens.append(read.screen(read.object(root, "screen")));
+        snapshot.moments.append(read.firstFormatMoment(root, snapshot.visited.size()));
+    } else {
+        result.name = read.string(root, "name", maximumNameLength);
+        result.savedAt = QDateTime::fromString(read.string(root, "savedAt", 64), Qt::ISODateWithMs);
+        for (const QJsonValue &inventory : read.array(root, "inventories", maximumSteps))
+            snapshot.inventories.append(read.inventory(inventory.toObject()));
+        for (const QJsonValue &screen : read.array(root, "screens", maximumSteps))
+            snapshot.screens.append(read.screen(screen.toObject()));
+        const QJsonArray moments = read.array(root, "moments", maximumSteps);
+        for (const QJsonValue &moment : moments)
+            snapshot.moments.append(read.moment(moment, snapshot));
+        read.check(!moments.isEmpty(), "moments");
+        snapshot.current = read.number(root, "step", 0, int(moments.size()) - 1);
+        snapshot.freshDiceOnReturn = read.flag(root, "freshDice");
+    }
     if (!read.ok()) {
         *error = read.fault;
         return false;
     }
     *saved = result;
     return true;
+}
+
+const Moment &SavedAdventure::currentMoment() const
+{
+    return snapshot.moments.at(snapshot.current);
+}
+
+QString SavedAdventure::currentParagraph() const
+{
+    const int visits = currentMoment().visits;
+    return visits > 0 ? snapshot.visited.at(visits - 1) : QString();
+}
+
+QString SavedAdventure::defaultName(const QString &paragraph, const QDateTime &date)
+{
+    return text("Paragraphe %1, %2").arg(paragraph, date.toString(QStringLiteral("dd/MM/yyyy HH:mm")));
 }

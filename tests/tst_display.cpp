@@ -6,10 +6,12 @@
 #include "attack.h"
 #include "gamebook.h"
 #include "inventorychoice.h"
+#include "journaldialog.h"
 #include "mainwindow.h"
 #include "modalanswers.h"
 #include "readaloud.h"
 #include "readersettings.h"
+#include "savesdialog.h"
 #include "speechengine.h"
 #include "testmain.h"
 #include "theme.h"
@@ -129,7 +131,9 @@ private:
         expectEveryWindow(expectation);
         InventoryChoice choice;
         QMessageBox box(QMessageBox::Information, QStringLiteral("Touché !"), QStringLiteral("Vous avez touché."));
-        for (QWidget *dialog : { static_cast<QWidget *>(&choice), static_cast<QWidget *>(&box) }) {
+        SavesDialog saves(book);
+        JournalDialog journal(AdventureDriver::shownWindow()->adventure().journal(), 0);
+        for (QWidget *dialog : std::initializer_list<QWidget *> { &choice, &box, &saves, &journal }) {
             dialog->show();
             expectation(dialog);
         }

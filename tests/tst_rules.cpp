@@ -195,9 +195,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("target");
         QTest::newRow("a meal at full ENDURANCE")
-            << QByteArray() << "meal" << QList<int>() << QList<int> { 0, 0, 0 } << QString() << QString();
+            << QByteArray() << "meal" << QList<int>() << QList<int> { 0, 0, 0 } << "Un pont." << QString();
         QTest::newRow("a meal restores 2") << QByteArray("Endurance=\"-5\"") << "meal" << QList<int>()
-                                           << QList<int> { 0, -3, 0 } << QString() << QString();
+                                           << QList<int> { 0, -3, 0 } << "Un pont." << QString();
         QTest::newRow("a total equal to CHANCE is lucky")
             << QByteArray() << "luck" << QList<int> { 4, 6 } << QList<int> { 0, 0, -1 } << "Le pont tient."
             << "100";
@@ -221,19 +221,18 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         QFETCH(QString, target);
         Game game(
-            "<Attr id=\"000\"><Type>B,E,L,F</Type><Bonus " + bonus +
+            "<Attr id=\"000\"><Text>Un pont.</Text><Type>B,E,L,F</Type><Bonus " + bonus +
                 "/><Luck><Lucky Value=\"100\">Le pont tient.</Lucky><Unlucky Value=\"200\">Le pont cède.</Unlucky>"
                 "</Luck><Flee active=\"1\" Round=\"1\" Ref=\"300\"/></Attr><Attr id=\"300\"><Text>Loin.</Text></Attr>",
             dice);
         PlayAreaContent after;
         if (button == QLatin1String("meal")) {
-            // Once each time the paragraph is shown: the button stays, disabled, and a second
-            // press changes nothing.
+            // Once each time the paragraph is shown: the paragraph stays, its button disabled,
+            // and a second press changes nothing.
             after = game.press(PlayAction::Kind::Meal);
             QCOMPARE(after.showing, 1);
             QVERIFY(!after.actions.first().enabled);
             QCOMPARE(game.adventure.press(game.shown.actions.first()).actions, after.actions);
-            after = PlayAreaContent();
         } else if (button == QLatin1String("luck")) {
             after = game.press(PlayAction::Kind::Luck);
             QCOMPARE(game.input.rollTitles.last(), QStringLiteral("TENTEZ VOTRE CHANCE - Lancer de dés"));

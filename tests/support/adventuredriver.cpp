@@ -3,7 +3,9 @@
 #include "gamebook.h"
 #include "gamebutton.h"
 #include "modalanswers.h"
+#include "randomdice.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QGridLayout>
 #include <QListWidget>
@@ -11,14 +13,12 @@
 #include <QSpinBox>
 #include <QTextEdit>
 
-#include <cstdlib>
-
 gameBook *AdventureDriver::start(const QString &bookPath, unsigned seed)
 {
     auto *window = new gameBook;
     window->setFileName(bookPath);
     window->show();
-    srand(seed);
+    RandomDice::shared().seed(seed);
     ModalAnswers answers;
     for (int roll = 0; roll < 3; ++roll)
         answers.acceptDice();
@@ -43,11 +43,11 @@ bool AdventureDriver::deleteAdventureWindows()
 
 QList<int> AdventureDriver::predictDice(unsigned seed, int count)
 {
-    srand(seed);
+    RandomDice::shared().seed(seed);
     QList<int> dice;
     for (int draw = 0; draw < count; ++draw)
-        dice.append(rand() % 6 + 1);
-    srand(seed);
+        dice.append(RandomDice::shared().nextFace());
+    RandomDice::shared().seed(seed);
     return dice;
 }
 
@@ -141,4 +141,34 @@ QStringList AdventureDriver::equipmentRows(gameBook *window)
     for (int row = 0; row < list->count(); ++row)
         rows.append(list->item(row)->text());
     return rows;
+}
+
+QStringList AdventureDriver::view(gameBook *window)
+{
+    QStringList seen;
+    for (int value : sheet(window))
+        seen << QString::number(value);
+    seen << equipmentRows(window).join(QLatin1Char('|')) << shownText(window);
+    QGridLayout *grid = playGrid(window);
+    for (GameButton *button : buttons(window)) {
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        grid->getItemPosition(grid->indexOf(button), &row, &column, &rowSpan, &columnSpan);
+        seen << QStringLiteral("%1 %2 %3 %4 (%5, %6)")
+                    .arg(button->text(), button->buttonType(), button->objectName())
+                    .arg(button->isEnabled())
+                    .arg(row)
+                    .arg(column);
+    }
+    return seen;
+}
+
+QAction *AdventureDriver::action(gameBook *window, const char *name)
+{
+    return window->findChild<QAction *>(QLatin1String(name));
+}
+
+void AdventureDriver::trigger(gameBook *window, const char *name)
+{
+    action(window, name)->trigger();
+    settle();
 }

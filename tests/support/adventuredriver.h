@@ -5,6 +5,7 @@
 #include <QString>
 
 class GameButton;
+class QAction;
 class QGridLayout;
 class QTextEdit;
 class gameBook;
@@ -18,7 +19,7 @@ public:
     // Deletes every adventure window still alive (with the dialogs each one owns) and
     // the widgets released with them; true when no top-level window is left over.
     static bool deleteAdventureWindows();
-    // The dice that the next draws will give after srand(seed); the generator is left
+    // The dice that the next draws will give once seeded with `seed`; the dice are left
     // seeded with `seed` again, so the code under test draws the same dice.
     static QList<int> predictDice(unsigned seed, int count);
     // The adventure window on show, if any.
@@ -40,6 +41,12 @@ public:
     // The starting and current HABILETE, ENDURANCE and CHANCE, then the gold and the provisions.
     static QList<int> sheet(gameBook *window);
     static QStringList equipmentRows(gameBook *window);
+    // What the reader sees: the sheet, the equipment, the text and every button with its state.
+    static QStringList view(gameBook *window);
+    // An action of the window's menus, by its object name.
+    static QAction *action(gameBook *window, const char *name);
+    // Triggers it and lets the released widgets go.
+    static void trigger(gameBook *window, const char *name);
 };
 
 #endif // ADVENTUREDRIVER_H

@@ -19,3 +19,14 @@ bool ScriptedDice::overdrawn() const
 {
     return next > faces.size();
 }
+
+DiceSource::Position ScriptedDice::position() const
+{
+    return { 0, next };
+}
+
+void ScriptedDice::moveTo(const Position &position)
+{
+    if (position.known())
+        next = int(position.drawn);
+}

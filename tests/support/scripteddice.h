@@ -12,6 +12,9 @@ public:
     explicit ScriptedDice(const QList<int> &faces = {});
 
     int nextFace() override;
+    // Where the script stands, to be given back on a step back.
+    Position position() const override;
+    void moveTo(const Position &position) override;
     int drawn() const;
     bool overdrawn() const;
 

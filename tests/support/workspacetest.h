@@ -6,7 +6,8 @@
 #include <QObject>
 
 // A test object that runs inside a workspace of its own. After each test function it deletes
-// the adventure windows left open, and fails the function if any other window is left over.
+// the adventure windows left open and the adventures they saved, and fails the function if
+// any other window is left over.
 class WorkspaceTest : public QObject {
     Q_OBJECT
 
