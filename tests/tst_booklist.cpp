@@ -124,7 +124,7 @@ private Q_SLOTS:
             for (QString &title : titles)
                 answers.acceptDice(&title);
             window.findChild<QPushButton *>(QStringLiteral("pb_Launch"))->click();
-            QVERIFY(answers.allAnswered() && !answers.timedOut());
+            QVERIFY(answers.allAnswered());
             QCOMPARE(
                 titles,
                 (QStringList { "HABILETE - Lancer de dés", "ENDURANCE - Lancer de dés", "CHANCE - Lancer de dés" }));

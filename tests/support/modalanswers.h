@@ -38,6 +38,7 @@ public:
     // Accepts the next dice dialog as it is, keeping the total it shows.
     void acceptDice(QString *title = nullptr);
 
+    // True once every queued answer was given within the time limit.
     bool allAnswered() const;
     bool timedOut() const;
 
