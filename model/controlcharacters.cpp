@@ -1,0 +1,35 @@
+#include "controlcharacters.h"
+
+namespace {
+
+bool isHidden(ushort unit)
+{
+    return unit < 0x20 && unit != '\t' && unit != '\n' && unit != '\r';
+}
+
+} // namespace
+
+void ControlCharacters::hide(QString *text)
+{
+    for (QChar &character : *text) {
+        if (isHidden(character.unicode()))
+            character = QChar(ushort(firstStandIn + character.unicode()));
+    }
+}
+
+QString ControlCharacters::restore(const QString &text)
+{
+    for (int index = 0; index < text.size(); ++index) {
+        const ushort unit = text.at(index).unicode();
+        if (unit >= firstStandIn && unit < firstStandIn + 0x20 && isHidden(ushort(unit - firstStandIn))) {
+            QString restored = text;
+            for (QChar &character : restored) {
+                const ushort standIn = character.unicode();
+                if (standIn >= firstStandIn && standIn < firstStandIn + 0x20 && isHidden(ushort(standIn - firstStandIn)))
+                    character = QChar(ushort(standIn - firstStandIn));
+            }
+            return restored;
+        }
+    }
+    return text;
+}
