@@ -2,6 +2,7 @@
 
 #include "adventure.h"
 #include "adventuredriver.h"
+#include "bookparser.h"
 #include "bookxmlreader.h"
 #include "gamebook.h"
 #include "modalanswers.h"
@@ -252,6 +253,43 @@ private Q_SLOTS:
         BookXmlReader reader(&buffer, XmlLimits { 8, 40, 400, 5 }, &filler);
         QCOMPARE(reader.read(), accepted);
         QCOMPARE(reader.overLimits(), !accepted);
+    }
+
+    // Entities are charged before the parser expands them: a small book of references to a
+    // long entity is refused, and many references to short ones are read.
+    void boundsWhatEntitiesAdd_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("accepted");
+        // Within the limit of characters, which would refuse them only once expanded.
+        const QByteArray references = QByteArray("&e;").repeated(10000);
+        QTest::newRow("long entity, 10000 references")
+            << withEntity("e", QByteArray("x").repeated(4000), "<Attr id=\"000\"><Text>" + references + "</Text></Attr>")
+            << false;
+        QTest::newRow("long entity, in attributes")
+            << withEntity("e", QByteArray("x").repeated(4000), "<Attr id=\"" + references + "\"/>") << false;
+        QTest::newRow("nested entities")
+            << "<!DOCTYPE L [<!ENTITY a \"" + QByteArray("x").repeated(60) + "\"><!ENTITY e \"" +
+                QByteArray("&a;").repeated(60) + "\">]><L>" + references + "</L>"
+            << false;
+        const QByteArray manyReferences = QByteArray("&e;").repeated(40000);
+        QTest::newRow("short entity, 40000 references in the first block too")
+            << withEntity("e", "\xc3\xa9", "<Attr id=\"000\"><Text>" + manyReferences + "</Text></Attr>") << true;
+    }
+
+    void boundsWhatEntitiesAdd()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, accepted);
+        QBuffer buffer;
+        buffer.setData(content);
+        buffer.open(QIODevice::ReadOnly);
+        QMap<QString, Paragraph> paragraphs;
+        bool overLimits = false;
+        QCOMPARE(BookParser::readBook(&buffer, &paragraphs, &overLimits), accepted);
+        QCOMPARE(overLimits, !accepted);
+        if (accepted)
+            QCOMPARE(paragraphs.value(QStringLiteral("000")).text, QString(40000, QChar(0xe9)));
     }
 };
 
