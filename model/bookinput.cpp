@@ -4,6 +4,12 @@
 
 #include <QRegularExpression>
 
+namespace {
+
+const QChar byteOrderMark(0xfeff);
+
+} // namespace
+
 BookInput::BookInput(QIODevice *source, EntityBudget *budget)
     : source(source)
     , budget(budget)
@@ -24,6 +30,11 @@ bool BookInput::atEnd() const
 bool BookInput::overBudget() const
 {
     return budgetExceeded;
+}
+
+bool BookInput::hidControlCharacters() const
+{
+    return hidControls;
 }
 
 void BookInput::declarationsKnown()
@@ -72,28 +83,33 @@ bool BookInput::readBlock()
         budgetExceeded = true;
         return false;
     }
-    ControlCharacters::hide(&characters);
+    hidControls = ControlCharacters::hide(&characters) || hidControls;
     pending = characters.toUtf8();
     return true;
 }
 
-// The first block's characters, without a byte order mark, the XML declaration naming the
-// encoding they are handed over in. Its version is read as 1.0, as the player always has.
+// The first block's characters, without a byte order mark.
 QString BookInput::firstCharacters(const QByteArray &head)
 {
     QString characters = decoder.decode(head);
-    if (characters.startsWith(QChar(0xfeff)))
+    if (characters.startsWith(byteOrderMark))
         characters.remove(0, 1);
-    if (!characters.startsWith(QLatin1String("<?xml")))
-        return characters;
-    const int end = characters.indexOf(QLatin1String("?>"));
+    if (characters.startsWith(QLatin1String("<?xml")))
+        nameTheEncoding(&characters);
+    return characters;
+}
+
+// The XML declaration names the encoding the characters are handed over in. Its version is
+// read as 1.0, as the player always has.
+void BookInput::nameTheEncoding(QString *characters)
+{
+    const int end = characters->indexOf(QLatin1String("?>"));
     for (const auto &[name, value] : { std::pair { "encoding", "UTF-8" }, std::pair { "version", "1.0" } }) {
         const QRegularExpression pseudoAttribute(QStringLiteral("\\s%1\\s*=\\s*[\"']([^\"']*)[\"']").arg(QLatin1String(name)));
-        const QRegularExpressionMatch match = pseudoAttribute.match(characters.left(qMax(end, 0)));
+        const QRegularExpressionMatch match = pseudoAttribute.match(characters->left(qMax(end, 0)));
         if (match.hasMatch())
-            characters.replace(match.capturedStart(1), match.capturedLength(1), QLatin1String(value));
+            characters->replace(match.capturedStart(1), match.capturedLength(1), QLatin1String(value));
     }
-    return characters;
 }
 
 qint64 BookInput::writeData(const char *, qint64)

@@ -21,6 +21,8 @@ public:
     bool atEnd() const override;
     // True once the input ended early, past the entity budget.
     bool overBudget() const;
+    // True once control characters were handed over hidden.
+    bool hidControlCharacters() const;
     // Blocks may grow: references are now charged by what they expand to.
     void declarationsKnown();
 
@@ -31,6 +33,7 @@ protected:
 private:
     bool readBlock();
     QString firstCharacters(const QByteArray &head);
+    static void nameTheEncoding(QString *characters);
 
     QIODevice *source;
     EntityBudget *budget;
@@ -38,6 +41,7 @@ private:
     bool started = false;
     bool ended = false;
     bool budgetExceeded = false;
+    bool hidControls = false;
     qint64 blockSize = 4096;
     QByteArray pending; // read, not yet handed over
     int pendingOffset = 0;

@@ -13,7 +13,7 @@ XmlLimits BookParser::limits()
 
 bool BookParser::openBook(QFile *file)
 {
-    return RegularFile::open(file, maximumFileSize, QIODevice::ReadOnly | QIODevice::Text);
+    return RegularFile::open(file, maximumFileSize, QIODevice::ReadOnly);
 }
 
 bool BookParser::readBook(QIODevice *file, QMap<QString, Paragraph> *paragraphs, bool *overLimits, Failure *failure)

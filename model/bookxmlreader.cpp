@@ -101,11 +101,13 @@ bool BookXmlReader::startElement()
     const Place parent = openElements.isEmpty() ? Place::Outside : openElements.last().place;
     const Place place = BookFormat::childPlace(parent, xml.qualifiedName());
     openElements.append(OpenElement { place });
-    filler->open(place, [&attributes](QLatin1String name) {
+    const bool restore = input.hidControlCharacters();
+    filler->open(place, [&attributes, restore](QLatin1String name) {
         // The value of the attribute's last occurrence; never null when it is written.
         for (int index = attributes.size() - 1; index >= 0; --index) {
             if (attributes.at(index).qualifiedName() == name) {
-                const QString value = ControlCharacters::restore(attributes.at(index).value().toString());
+                const QString written = attributes.at(index).value().toString();
+                const QString value = restore ? ControlCharacters::restore(written) : written;
                 return value.isNull() ? QStringLiteral("") : value;
             }
         }
@@ -123,7 +125,9 @@ void BookXmlReader::endElement()
     if (gatheringFrom == openElements.size() + 1) {
         gatheringFrom = -1;
         // A string of its own size, never null; the buffer keeps its room for the next text.
-        const QString gathered = ControlCharacters::restore(QString(text.constData(), text.size()));
+        QString gathered(text.constData(), text.size());
+        if (input.hidControlCharacters())
+            gathered = ControlCharacters::restore(gathered);
         text.resize(0);
         filler->close(place, gathered);
     } else {

@@ -9,12 +9,21 @@ bool isHidden(ushort unit)
 
 } // namespace
 
-void ControlCharacters::hide(QString *text)
+bool ControlCharacters::hide(QString *text)
 {
+    // Counted first over the plain array, which the compiler can do many characters at once:
+    // most texts hold none.
+    const ushort *const units = text->utf16();
+    int hidden = 0;
+    for (int index = 0; index < text->size(); ++index)
+        hidden += isHidden(units[index]) ? 1 : 0;
+    if (hidden == 0)
+        return false;
     for (QChar &character : *text) {
         if (isHidden(character.unicode()))
             character = QChar(ushort(firstStandIn + character.unicode()));
     }
+    return true;
 }
 
 QString ControlCharacters::restore(const QString &text)

@@ -9,8 +9,9 @@
 // area, which it accepts, and given back in the texts and values it reads.
 class ControlCharacters {
 public:
-    // Replaces every control character but tab, line feed and carriage return.
-    static void hide(QString *text);
+    // Replaces every control character but tab, line feed and carriage return; false when
+    // `text` holds none.
+    static bool hide(QString *text);
     // Gives back the characters `hide` replaced.
     static QString restore(const QString &text);
 

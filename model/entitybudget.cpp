@@ -24,12 +24,24 @@ EntityBudget::EntityBudget(int nestingLimit)
 
 bool EntityBudget::admit(const QString &block)
 {
-    for (const QChar character : block) {
+    // Most characters of a text play no part: only '%', '&', '(', '<' and '>' do, and any
+    // within a name.
+    constexpr quint64 marks = (quint64(1) << '%') | (quint64(1) << '&') | (quint64(1) << '(') |
+        (quint64(1) << '<') | (quint64(1) << '>');
+    const ushort *unit = block.utf16();
+    const ushort *const end = unit + block.size();
+    while (unit < end) {
+        if (state == State::Text) {
+            while (unit < end && (*unit >= 64 || !((marks >> *unit) & 1)))
+                ++unit;
+            if (unit == end)
+                break;
+        }
+        scan(QChar(*unit++));
         if (exceeded)
-            break;
-        scan(character);
+            return false;
     }
-    return !exceeded;
+    return true;
 }
 
 void EntityBudget::scan(QChar character)
