@@ -31,7 +31,7 @@ void gameBook::saveAdventure()
     if (!ui->actionSauvegarder->isEnabled() || dialogOpen() || !SaveKeeper::makeRoom(this, bookPath))
         return;
     QString error;
-    if (SaveStore::write(SaveStore::newNamedPath(bookPath), SavedAdventure::of(*game, bookPath, bookHash), &error))
+    if (SaveStore::write(SaveStore::newNamedPath(bookPath), SavedAdventure::of(*game, bookPath, currentBookHash()), &error))
         statusBar()->showMessage(tr("Aventure sauvegardée."), 5000);
     else
         QMessageBox::warning(this, tr("Sauvegarde impossible"),

@@ -118,7 +118,7 @@ bool gameBook::readBook()
     }
     book.close();
     game->setParagraphs(paragraphs);
-    readBookHash();
+    forgetBookHash();
     if (!exploration)
         exploration = new ExplorationRecorder(gameFile.fileName(), this);
     if (!watcher) {
@@ -128,11 +128,19 @@ bool gameBook::readBook()
     return true;
 }
 
-// The hash the saves compare with the book to tell that it changed since.
-void gameBook::readBookHash()
+// The saves compare the hash of the book with theirs to tell that it changed since. The
+// automatic save makes its own on its thread.
+void gameBook::forgetBookHash()
 {
-    bookHash = SaveStore::hashOfBook(gameFile.fileName());
-    automaticSave->setBook(gameFile.fileName(), bookHash);
+    bookHash.clear();
+    automaticSave->setBook(gameFile.fileName());
+}
+
+const QString &gameBook::currentBookHash()
+{
+    if (bookHash.isEmpty())
+        bookHash = SaveStore::hashOfBook(gameFile.fileName());
+    return bookHash;
 }
 
 bool gameBook::dialogOpen() const
@@ -163,7 +171,7 @@ void gameBook::rereadBook()
                                      .arg(failure.message));
         return;
     }
-    readBookHash();
+    forgetBookHash();
     showScreen(game->reread(paragraphs));
     statusBar()->showMessage(tr("Livre relu."), 5000);
 }
@@ -189,7 +197,7 @@ bool gameBook::takeUp(const QString &savePath, QString *error)
         return false;
     if (!readBook())
         return true;
-    if (saved.bookHash != bookHash) {
+    if (saved.bookHash != currentBookHash()) {
         QMessageBox::warning(this, tr("Livre modifié"),
                              tr("Le livre a changé depuis la sauvegarde : l'aventure reprend où elle en était, "
                                 "mais des paragraphes ont pu changer ou disparaître."));

@@ -81,7 +81,10 @@ private Q_SLOTS:
 private:
     // Reads the book into the game; false, after saying why, when it cannot be opened.
     bool readBook();
-    void readBookHash();
+    void forgetBookHash();
+    // The hash of the book's text, made when first asked for: the first paragraph need not wait
+    // for it.
+    const QString &currentBookHash();
     // A dialog open means a rule is halfway through its paragraph.
     bool dialogOpen() const;
     void showScreen(const PlayAreaContent &content);
@@ -103,7 +106,7 @@ private:
     // After the game, which it writes until it goes.
     std::unique_ptr<AutomaticSave> automaticSave;
     bool keptAutomatically = true;
-    QString bookHash;
+    QString bookHash; // of the book as read; empty until asked for
     QPointer<QTextEdit> textView;
     QList<QWidget *> paragraphWidgets;
     // The buttons of the screen on show, in the order of its actions.

@@ -1,5 +1,6 @@
 #include "contentcheck.h"
 
+#include "bookformat.h"
 #include "fleerule.h"
 #include "paragraphlayout.h"
 #include "quotation.h"
@@ -8,7 +9,14 @@
 
 namespace {
 
-const QString knownCodes = QStringLiteral("CAFLBOEXV");
+// The letters of the type codes, "CAFLBOEXV".
+QString knownCodes()
+{
+    QString letters;
+    for (const BookFormat::TypeCode &code : BookFormat::typeCodes())
+        letters.append(QLatin1Char(code.letter));
+    return letters;
+}
 
 bool hasLuckOutcome(const LuckOutcome &outcome)
 {
@@ -53,7 +61,7 @@ void ContentCheck::checkCodes(const QStringList &codes)
         ++counts[code];
     for (auto count = counts.cbegin(); count != counts.cend(); ++count) {
         const QString &code = count.key();
-        if (code.size() == 1 && knownCodes.contains(code)) {
+        if (code.size() == 1 && knownCodes().contains(code)) {
             if (count.value() > 1)
                 report(Finding::Severity::Warning, QStringLiteral("Type"), QStringLiteral("repeated-code"),
                        tr("le code %1 est écrit %2 fois, et Valdoriel agit à chaque fois : ses boutons sont posés "
@@ -63,7 +71,7 @@ void ContentCheck::checkCodes(const QStringList &codes)
             continue;
         }
         const QString meant = code.trimmed().toUpper();
-        const bool close = meant.size() == 1 && knownCodes.contains(meant);
+        const bool close = meant.size() == 1 && knownCodes().contains(meant);
         report(
             Finding::Severity::Warning, QStringLiteral("Type"), QStringLiteral("unknown-code"),
             close

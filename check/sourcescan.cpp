@@ -3,11 +3,15 @@
 #include "bookparser.h"
 #include "frenchnumber.h"
 #include "quotation.h"
+#include "vocabulary.h"
 
-using Context = Vocabulary::Context;
+using Place = BookFormat::Place;
+using ValueKind = BookFormat::ValueKind;
 
 SourceScan::SourceScan(QIODevice *device)
-    : m_reader(device)
+    : m_budget(BookParser::maximumDepth)
+    , m_input(device, &m_budget)
+    , m_reader(&m_input)
 {
     scan();
 }
@@ -41,6 +45,12 @@ void SourceScan::scan()
 {
     while (!m_reader.atEnd()) {
         const QXmlStreamReader::TokenType token = m_reader.readNext();
+        if (m_input.overBudget()) {
+            refuse(QStringLiteral("entity-budget"),
+                   tr("les entités du fichier y ajoutent plus de %1 caractères, la limite de Valdoriel")
+                       .arg(frenchNumber(EntityBudget::maximumAddedCharacters)));
+            return;
+        }
         if (m_reader.hasError()) {
             m_refusal =
                 Finding { Finding::Severity::Error, int(m_reader.lineNumber()), int(m_reader.columnNumber()),
@@ -94,20 +104,19 @@ void SourceScan::startElement()
 {
     const QString tag = m_reader.name().toString();
     const int line = int(m_reader.lineNumber());
-    Frame parent = m_frames.isEmpty() ? Frame { Context::Document, QString() } : m_frames.last();
-    std::optional<Context> context = Vocabulary::childContext(parent.context, tag);
-    if (!context) {
-        const QString close = Vocabulary::closeElement(parent.context, tag);
+    Frame parent = m_frames.isEmpty() ? Frame { Place::Outside, QString() } : m_frames.last();
+    Place place = BookFormat::childPlace(parent.place, tag);
+    if (!BookFormat::knowsChild(parent.place, tag)) {
+        const QString close = Vocabulary::closeElement(parent.place, tag);
         warn(QStringLiteral("unread-element"),
              close.isNull() ? tr("Valdoriel ignore l'élément <%1> dans <%2>").arg(tag, parent.tag)
                             : tr("l'élément <%1> n'est pas lu ; vouliez-vous dire <%2> ?").arg(tag, close));
-        context = Context::Ignored;
     }
-    if (*context == Context::Root) {
+    if (place == Place::Book) {
         m_rootLine = line;
         if (m_reader.attributes().hasAttribute(QStringLiteral("Title")))
             m_rootTitle = m_reader.attributes().value(QStringLiteral("Title")).toString();
-    } else if (*context == Context::Paragraph) {
+    } else if (place == Place::Paragraph) {
         m_paragraphId = m_reader.attributes().value(QStringLiteral("id")).toString();
         const auto earlier = m_paragraphs.constFind(m_paragraphId);
         if (earlier != m_paragraphs.constEnd())
@@ -119,12 +128,12 @@ void SourceScan::startElement()
     } else if (m_paragraph) {
         locatePart(m_frames.last(), tag);
     }
-    checkAttributes(*context);
-    if (*context == Context::NumberText) {
+    checkAttributes(place);
+    if (place == Place::ObjectType) {
         m_numberFrame = m_frames.size();
         m_numberText.clear();
     }
-    m_frames.append(Frame { *context, tag });
+    m_frames.append(Frame { place, tag });
 }
 
 void SourceScan::endElement()
@@ -132,9 +141,9 @@ void SourceScan::endElement()
     const Frame frame = m_frames.takeLast();
     if (m_numberFrame == m_frames.size()) {
         m_numberFrame = -1;
-        checkValue(frame.tag, m_numberText, Vocabulary::ValueKind::Number);
+        checkValue(frame.tag, m_numberText, ValueKind::Number);
     }
-    if (frame.context == Context::Paragraph && m_paragraph) {
+    if (frame.place == Place::Paragraph && m_paragraph) {
         m_paragraphs.insert(m_paragraphId, *m_paragraph);
         m_paragraph.reset();
     }
@@ -144,18 +153,18 @@ void SourceScan::endElement()
 void SourceScan::locatePart(Frame &parent, const QString &tag)
 {
     const int line = int(m_reader.lineNumber());
-    switch (parent.context) {
-    case Context::Paragraph:
-    case Context::Luck:
+    switch (parent.place) {
+    case Place::Paragraph:
+    case Place::Luck:
         m_paragraph->parts.insert(tag, line);
         break;
-    case Context::Choices:
+    case Place::Choices:
         m_paragraph->parts.insert(QLatin1Char('C') + QString::number(++parent.entries), line);
         break;
-    case Context::Monster:
+    case Place::Monster:
         m_paragraph->parts.insert(QLatin1Char('M') + QString::number(++parent.entries), line);
         break;
-    case Context::Objects:
+    case Place::Objects:
         m_paragraph->parts.insert(QLatin1Char('O') + QString::number(++parent.entries), line);
         break;
     default:
@@ -163,31 +172,31 @@ void SourceScan::locatePart(Frame &parent, const QString &tag)
     }
 }
 
-void SourceScan::checkAttributes(Context context)
+void SourceScan::checkAttributes(Place place)
 {
-    if (context == Context::Ignored)
+    if (place == Place::Ignored)
         return;
     for (const QXmlStreamAttribute &attribute : m_reader.attributes()) {
         const QString name = attribute.qualifiedName().toString();
-        const std::optional<Vocabulary::ValueKind> kind = Vocabulary::attributeKind(context, name);
-        if (kind) {
-            checkValue(name, attribute.value().toString(), *kind);
+        ValueKind kind;
+        if (BookFormat::attributeKind(place, name, &kind)) {
+            checkValue(name, attribute.value().toString(), kind);
             continue;
         }
-        const QString close = Vocabulary::closeAttribute(context, name);
+        const QString close = Vocabulary::closeAttribute(place, name);
         if (!close.isNull())
             warn(QStringLiteral("unread-attribute"),
                  tr("l'attribut %1 n'est pas lu ; vouliez-vous dire %2 ?").arg(name, close));
     }
 }
 
-void SourceScan::checkValue(const QString &name, const QString &value, Vocabulary::ValueKind kind)
+void SourceScan::checkValue(const QString &name, const QString &value, ValueKind kind)
 {
     if (value.trimmed().isEmpty())
         return;
     switch (kind) {
-    case Vocabulary::ValueKind::Number:
-    case Vocabulary::ValueKind::FlagNonzero: {
+    case ValueKind::Number:
+    case ValueKind::FlagNonzero: {
         bool readable = false;
         value.toInt(&readable, 10);
         if (!readable)
@@ -196,12 +205,12 @@ void SourceScan::checkValue(const QString &name, const QString &value, Vocabular
                      .arg(name, quotation(value)));
         break;
     }
-    case Vocabulary::ValueKind::FlagOne:
+    case ValueKind::FlagOne:
         if (value != QLatin1String("1") && value != QLatin1String("0"))
             warn(QStringLiteral("flag-read-as-off"),
                  tr("%1 %2 est lu comme éteint : seul « 1 » l'allume").arg(name, quotation(value)));
         break;
-    case Vocabulary::ValueKind::Text:
+    case ValueKind::Text:
         break;
     }
 }

@@ -1,9 +1,11 @@
 #ifndef SOURCESCAN_H
 #define SOURCESCAN_H
 
+#include "bookformat.h"
+#include "bookinput.h"
+#include "entitybudget.h"
 #include "finding.h"
 #include "paragraphlocations.h"
-#include "vocabulary.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -39,7 +41,7 @@ public:
 
 private:
     struct Frame {
-        Vocabulary::Context context;
+        BookFormat::Place place;
         QString tag;
         int entries = 0; // children seen so far, for the numbered parts C1, M1, O1…
     };
@@ -49,11 +51,15 @@ private:
     void startElement();
     void endElement();
     void locatePart(Frame &parent, const QString &tag);
-    void checkAttributes(Vocabulary::Context context);
-    void checkValue(const QString &name, const QString &value, Vocabulary::ValueKind kind);
+    void checkAttributes(BookFormat::Place place);
+    void checkValue(const QString &name, const QString &value, BookFormat::ValueKind kind);
     void warn(const QString &code, const QString &message);
     void refuse(const QString &code, const QString &message);
 
+    // The file's characters as the loader's parser gets them, so that both agree on what
+    // is well-formed.
+    EntityBudget m_budget;
+    BookInput m_input;
     QXmlStreamReader m_reader;
     QList<Finding> m_findings;
     std::optional<Finding> m_refusal;

@@ -6,61 +6,6 @@
 
 namespace {
 
-using Context = Vocabulary::Context;
-using ValueKind = Vocabulary::ValueKind;
-
-struct ElementName {
-    Context parent;
-    const char *tag; // null for a child of any name
-    Context context;
-};
-
-struct AttributeName {
-    Context context;
-    const char *name;
-    ValueKind kind;
-};
-
-const ElementName elements[] = {
-    { Context::Document, nullptr, Context::Root },       { Context::Root, "Attr", Context::Paragraph },
-    { Context::Paragraph, "Text", Context::Text },       { Context::Paragraph, "Type", Context::Text },
-    { Context::Paragraph, "Choices", Context::Choices }, { Context::Paragraph, "Flee", Context::Flee },
-    { Context::Paragraph, "Monster", Context::Monster }, { Context::Paragraph, "Luck", Context::Luck },
-    { Context::Paragraph, "Objects", Context::Objects }, { Context::Paragraph, "Bonus", Context::ParagraphBonus },
-    { Context::Choices, nullptr, Context::Caption },     { Context::Monster, nullptr, Context::Adversary },
-    { Context::Luck, "Lucky", Context::Caption },        { Context::Luck, "Unlucky", Context::Caption },
-    { Context::Objects, nullptr, Context::Object },      { Context::Object, "Text", Context::Text },
-    { Context::Object, "Type", Context::NumberText },    { Context::Object, "Bonus", Context::Bonus },
-    { Context::Object, "Gold", Context::Amount },        { Context::Object, "Food", Context::Amount },
-    { Context::Object, "Other", Context::Text },
-};
-
-const AttributeName attributes[] = {
-    { Context::Root, "Title", ValueKind::Text },
-    { Context::Paragraph, "id", ValueKind::Text },
-    { Context::Caption, "Value", ValueKind::Text },
-    { Context::Flee, "active", ValueKind::FlagOne },
-    { Context::Flee, "Penality", ValueKind::FlagOne },
-    { Context::Flee, "Ref", ValueKind::Text },
-    { Context::Flee, "Round", ValueKind::Number },
-    { Context::Monster, "Type", ValueKind::Text },
-    { Context::Adversary, "Name", ValueKind::Text },
-    { Context::Adversary, "Habilete", ValueKind::Number },
-    { Context::Adversary, "Endurance", ValueKind::Number },
-    { Context::Adversary, "Value", ValueKind::Text },
-    { Context::Luck, "active", ValueKind::FlagOne },
-    { Context::Object, "exchange", ValueKind::FlagOne },
-    { Context::Object, "throw", ValueKind::FlagOne },
-    { Context::Bonus, "Habilete", ValueKind::Number },
-    { Context::Bonus, "Endurance", ValueKind::Number },
-    { Context::Bonus, "Chance", ValueKind::Number },
-    { Context::ParagraphBonus, "active", ValueKind::FlagNonzero },
-    { Context::ParagraphBonus, "Habilete", ValueKind::Number },
-    { Context::ParagraphBonus, "Endurance", ValueKind::Number },
-    { Context::ParagraphBonus, "Chance", ValueKind::Number },
-    { Context::Amount, "Value", ValueKind::Number },
-};
-
 // Lower case, without accents, so that "habileté" compares equal to "Habilete".
 QString folded(const QString &name)
 {
@@ -120,40 +65,16 @@ template <typename Names, typename Accept> QString closest(const Names &names, c
 
 } // namespace
 
-std::optional<Context> Vocabulary::childContext(Context parent, const QString &tag)
+QString Vocabulary::closeElement(BookFormat::Place parent, const QString &tag)
 {
-    if (holdsText(parent) || parent == Context::Ignored)
-        return Context::Ignored;
-    for (const ElementName &element : elements) {
-        if (element.parent == parent && (!element.tag || tag == QLatin1String(element.tag)))
-            return element.context;
-    }
-    return std::nullopt;
+    return closest(BookFormat::elements(), tag, [parent](const BookFormat::Element &element) {
+        return element.parent == parent ? element.tag : nullptr;
+    });
 }
 
-std::optional<ValueKind> Vocabulary::attributeKind(Context context, const QString &name)
+QString Vocabulary::closeAttribute(BookFormat::Place place, const QString &name)
 {
-    for (const AttributeName &attribute : attributes) {
-        if (attribute.context == context && name == QLatin1String(attribute.name))
-            return attribute.kind;
-    }
-    return std::nullopt;
-}
-
-bool Vocabulary::holdsText(Context context)
-{
-    return context == Context::Caption || context == Context::Text || context == Context::NumberText;
-}
-
-QString Vocabulary::closeElement(Context parent, const QString &tag)
-{
-    return closest(elements, tag,
-                   [parent](const ElementName &element) { return element.parent == parent ? element.tag : nullptr; });
-}
-
-QString Vocabulary::closeAttribute(Context context, const QString &name)
-{
-    return closest(attributes, name, [context](const AttributeName &attribute) {
-        return attribute.context == context ? attribute.name : nullptr;
+    return closest(BookFormat::attributes(), name, [place](const BookFormat::AttributeEntry &entry) {
+        return entry.place == place ? BookFormat::name(entry.attribute).data() : nullptr;
     });
 }

@@ -6,21 +6,16 @@
 #include <QMap>
 #include <QString>
 
-class QDomElement;
 class QIODevice;
 
 // The way the player once read a book, kept as the reference its loader is compared with:
-// the whole document built by QtXml's DOM, then its `Attr` elements walked into paragraphs.
+// the whole document built by the DOM of the Qt in use, then its elements walked through
+// the book format into paragraphs. The DOM follows any nesting and expands any entity:
+// safe only on what the loader found within its limits.
 class DomReference {
 public:
-    // Through the loader's bounded parser: false when the file is not well-formed or goes
-    // past the book limits (then `overLimits` is set); `paragraphs` is then empty.
-    static bool readBounded(QIODevice *device, QMap<QString, Paragraph> *paragraphs, bool *overLimits);
-    // Through QDomDocument::setContent alone, which follows any nesting: safe only on what the
-    // bounded parse found within its limits.
-    static bool readPlain(QIODevice *device, QMap<QString, Paragraph> *paragraphs);
-    // Fills `paragraphs` from the `Attr` children of the document element.
-    static void parseParagraphs(const QDomElement &rootElement, QMap<QString, Paragraph> *paragraphs);
+    // False when the DOM finds the file not well-formed; `paragraphs` is then empty.
+    static bool read(QIODevice *device, QMap<QString, Paragraph> *paragraphs);
 };
 
 #endif // DOMREFERENCE_H

@@ -1,7 +1,7 @@
 #include "bookparser.h"
 
-#include "boundedxmlreader.h"
-#include "paragraphbuilder.h"
+#include "bookxmlreader.h"
+#include "paragraphfiller.h"
 #include "regularfile.h"
 
 #include <QFile>
@@ -13,18 +13,21 @@ XmlLimits BookParser::limits()
 
 bool BookParser::openBook(QFile *file)
 {
-    return RegularFile::open(file, maximumFileSize, QIODevice::ReadOnly | QIODevice::Text);
+    return RegularFile::open(file, maximumFileSize, QIODevice::ReadOnly);
 }
 
 bool BookParser::readBook(QIODevice *file, QMap<QString, Paragraph> *paragraphs, bool *overLimits, Failure *failure)
 {
     paragraphs->clear();
-    ParagraphBuilder builder(paragraphs);
-    const bool parsed = BoundedXmlReader::read(file, &builder, limits(), overLimits);
+    ParagraphFiller filler(paragraphs);
+    BookXmlReader reader(file, limits(), &filler);
+    const bool parsed = reader.read();
+    if (overLimits)
+        *overLimits = reader.overLimits();
     if (!parsed) {
         paragraphs->clear();
         if (failure)
-            *failure = Failure { builder.failureMessage(), builder.failureLine() };
+            *failure = Failure { reader.failureMessage(), reader.failureLine() };
     }
     return parsed;
 }

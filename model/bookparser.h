@@ -41,7 +41,8 @@ public:
     // The limits above, as the parser takes them.
     static XmlLimits limits();
 
-    // Opens a book read-only in text mode. Refuses what is not a regular file (a folder, a
+    // Opens a book read-only. Not in text mode: XML joins the ends of lines itself, and text
+    // mode would tear the characters of a UTF-16 book apart. Refuses what is not a regular file (a folder, a
     // pipe that would block, a device), judged on the file opened, and what is too large
     // to parse.
     static bool openBook(QFile *file);

@@ -12,12 +12,15 @@ namespace {
 // adventure's implicitly shared lists; the JSON is made on the writing thread.
 struct Job {
     QString path;
+    QString bookPath;
     bool remove = false;
     SavedAdventure saved;
 
-    QString perform() const
+    QString perform()
     {
         QString error;
+        if (!remove && saved.bookHash.isEmpty())
+            saved.bookHash = SaveStore::hashOfBook(bookPath);
         const bool done = remove ? SaveStore::remove(path, &error) : SaveStore::write(path, saved, &error);
         return done ? QString() : error;
     }
@@ -47,10 +50,16 @@ AutomaticSave::~AutomaticSave()
     delete m_worker;
 }
 
-void AutomaticSave::setBook(const QString &bookPath, const QString &bookHash)
+void AutomaticSave::setBook(const QString &bookPath)
 {
     m_bookPath = bookPath;
-    m_bookHash = bookHash;
+    m_bookHash.clear();
+}
+
+void AutomaticSave::keepHash(const QString &bookPath, const QString &bookHash)
+{
+    if (bookPath == m_bookPath && m_bookHash.isEmpty())
+        m_bookHash = bookHash;
 }
 
 void AutomaticSave::changed()
@@ -77,6 +86,7 @@ void AutomaticSave::writeLatest(bool wait)
     m_pending = false;
     Job job;
     job.path = SaveStore::automaticPath(m_bookPath);
+    job.bookPath = m_bookPath;
     job.remove = m_adventure->hasEnded();
     if (!job.remove)
         job.saved = SavedAdventure::of(*m_adventure, m_bookPath, m_bookHash);
@@ -85,19 +95,25 @@ void AutomaticSave::writeLatest(bool wait)
         QString error;
         QMetaObject::invokeMethod(
             m_worker, [&error, &job] { error = job.perform(); }, Qt::BlockingQueuedConnection);
+        keepHash(job.bookPath, job.saved.bookHash);
         report(error);
         return;
     }
     m_writing = true;
     QMetaObject::invokeMethod(
         m_worker,
-        [this, job] {
+        [this, job]() mutable {
             QElapsedTimer clock;
             clock.start();
             const QString error = job.perform();
             const qint64 milliseconds = clock.elapsed();
             QMetaObject::invokeMethod(
-                this, [this, error, milliseconds] { finished(error, milliseconds); }, Qt::QueuedConnection);
+                this,
+                [this, error, milliseconds, bookPath = job.bookPath, bookHash = job.saved.bookHash] {
+                    keepHash(bookPath, bookHash);
+                    finished(error, milliseconds);
+                },
+                Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
 }

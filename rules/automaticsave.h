@@ -24,8 +24,9 @@ public:
     // Waits for the latest state to be written.
     ~AutomaticSave() override;
 
-    // The book played, and the hash of its text as read.
-    void setBook(const QString &bookPath, const QString &bookHash);
+    // The book played, read anew: the hash of its text is made on the writing thread at the
+    // first write.
+    void setBook(const QString &bookPath);
     // The adventure changed: nothing is written before it has a step.
     void changed();
     // Waits until the latest state is written.
@@ -38,6 +39,7 @@ Q_SIGNALS:
 private:
     void writeLatest(bool wait);
     void finished(const QString &error, qint64 milliseconds);
+    void keepHash(const QString &bookPath, const QString &bookHash);
     void report(const QString &error);
 
     const Adventure *m_adventure;

@@ -2,10 +2,11 @@
 
 #include "adventure.h"
 #include "adventuredriver.h"
-#include "boundedxmlreader.h"
+#include "bookparser.h"
+#include "bookxmlreader.h"
 #include "gamebook.h"
 #include "modalanswers.h"
-#include "paragraphbuilder.h"
+#include "paragraphfiller.h"
 #include "testmain.h"
 
 class BookLoaderTest : public WorkspaceTest {
@@ -74,7 +75,7 @@ private Q_SLOTS:
             <!-- un commentaire --><Autre id="x"/>
             <Attr id="7"><Text>Sept</Text></Attr>
             <Attr id="007"><Text>Zéro zéro sept</Text></Attr>
-            <Attr id="x" id="7"><Text>Sept, redéfini</Text></Attr>
+            <Attr id="7"><Text>Sept, redéfini</Text></Attr>
             <Attr><Text>Sans id</Text></Attr>
             <Groupe><Attr id="cache"><Text>Pas lu</Text></Attr></Groupe>)"));
         QCOMPARE(paragraphs.keys(), (QStringList { "", "000", "007", "7" }));
@@ -215,8 +216,9 @@ private Q_SLOTS:
         for (int past = 0; past <= 1; ++past) {
             const QByteArray limit = past ? " past the limit" : " at the limit";
             const int steps = 7 + past;
-            QTest::newRow("entity opening elements" + limit)
-                << withEntity("d", "<a>", QByteArray("&d;").repeated(steps) + QByteArray("</a>").repeated(steps))
+            QTest::newRow("entity of nested elements" + limit)
+                << withEntity("d", "<a><a><a></a></a></a>",
+                              QByteArray("<b>").repeated(steps - 3) + "&d;" + QByteArray("</b>").repeated(steps - 3))
                 << !past;
             QTest::newRow("undeclared entity, then nesting" + limit)
                 << "<L>&eacute;" + QByteArray("<a>").repeated(steps) + QByteArray("</a>").repeated(steps) + "</L>"
@@ -247,10 +249,47 @@ private Q_SLOTS:
         buffer.setData(content);
         buffer.open(QIODevice::ReadOnly | QIODevice::Text);
         QMap<QString, Paragraph> paragraphs;
-        ParagraphBuilder builder(&paragraphs);
+        ParagraphFiller filler(&paragraphs);
+        BookXmlReader reader(&buffer, XmlLimits { 8, 40, 400, 5 }, &filler);
+        QCOMPARE(reader.read(), accepted);
+        QCOMPARE(reader.overLimits(), !accepted);
+    }
+
+    // Entities are charged before the parser expands them: a small book of references to a
+    // long entity is refused, and many references to short ones are read.
+    void boundsWhatEntitiesAdd_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("accepted");
+        // Within the limit of characters, which would refuse them only once expanded.
+        const QByteArray references = QByteArray("&e;").repeated(10000);
+        QTest::newRow("long entity, 10000 references")
+            << withEntity("e", QByteArray("x").repeated(4000), "<Attr id=\"000\"><Text>" + references + "</Text></Attr>")
+            << false;
+        QTest::newRow("long entity, in attributes")
+            << withEntity("e", QByteArray("x").repeated(4000), "<Attr id=\"" + references + "\"/>") << false;
+        QTest::newRow("nested entities")
+            << "<!DOCTYPE L [<!ENTITY a \"" + QByteArray("x").repeated(60) + "\"><!ENTITY e \"" +
+                QByteArray("&a;").repeated(60) + "\">]><L>" + references + "</L>"
+            << false;
+        const QByteArray manyReferences = QByteArray("&e;").repeated(40000);
+        QTest::newRow("short entity, 40000 references in the first block too")
+            << withEntity("e", "\xc3\xa9", "<Attr id=\"000\"><Text>" + manyReferences + "</Text></Attr>") << true;
+    }
+
+    void boundsWhatEntitiesAdd()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, accepted);
+        QBuffer buffer;
+        buffer.setData(content);
+        buffer.open(QIODevice::ReadOnly);
+        QMap<QString, Paragraph> paragraphs;
         bool overLimits = false;
-        QCOMPARE(BoundedXmlReader::read(&buffer, &builder, XmlLimits { 8, 40, 400, 5 }, &overLimits), accepted);
+        QCOMPARE(BookParser::readBook(&buffer, &paragraphs, &overLimits), accepted);
         QCOMPARE(overLimits, !accepted);
+        if (accepted)
+            QCOMPARE(paragraphs.value(QStringLiteral("000")).text, QString(40000, QChar(0xe9)));
     }
 };
 

@@ -1,0 +1,118 @@
+#include "bookinput.h"
+
+#include "controlcharacters.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const QChar byteOrderMark(0xfeff);
+
+} // namespace
+
+BookInput::BookInput(QIODevice *source, EntityBudget *budget)
+    : source(source)
+    , budget(budget)
+{
+    open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+}
+
+bool BookInput::isSequential() const
+{
+    return true;
+}
+
+bool BookInput::atEnd() const
+{
+    return ended && pendingOffset >= pending.size();
+}
+
+bool BookInput::overBudget() const
+{
+    return budgetExceeded;
+}
+
+bool BookInput::hidControlCharacters() const
+{
+    return hidControls;
+}
+
+void BookInput::declarationsKnown()
+{
+    blockSize = 64 * 1024;
+}
+
+qint64 BookInput::readData(char *data, qint64 maximumSize)
+{
+    while (pendingOffset >= pending.size() && !ended) {
+        pending.resize(0);
+        pendingOffset = 0;
+        ended = !readBlock();
+    }
+    const qint64 size = qMin<qint64>(maximumSize, pending.size() - pendingOffset);
+    memcpy(data, pending.constData() + pendingOffset, size_t(size));
+    pendingOffset += int(size);
+    return size;
+}
+
+// Decodes the next block into `pending`; false at the end of the file, or once the input
+// is cut short.
+bool BookInput::readBlock()
+{
+    QByteArray bytes = source->read(blockSize);
+    QString characters;
+    if (!started) {
+        // Enough of the start to hold the XML declaration.
+        while (bytes.size() < 4096 && !source->atEnd()) {
+            const QByteArray more = source->read(4096 - bytes.size());
+            if (more.isEmpty())
+                break;
+            bytes += more;
+        }
+        if (bytes.isEmpty())
+            return false;
+        started = true;
+        decoder.start(bytes);
+        characters = firstCharacters(bytes);
+    } else {
+        if (bytes.isEmpty())
+            return false;
+        characters = decoder.decode(bytes);
+    }
+    if (!budget->admit(characters)) {
+        budgetExceeded = true;
+        return false;
+    }
+    hidControls = ControlCharacters::hide(&characters) || hidControls;
+    pending = characters.toUtf8();
+    return true;
+}
+
+// The first block's characters, without a byte order mark.
+QString BookInput::firstCharacters(const QByteArray &head)
+{
+    QString characters = decoder.decode(head);
+    if (characters.startsWith(byteOrderMark))
+        characters.remove(0, 1);
+    if (characters.startsWith(QLatin1String("<?xml")))
+        nameTheEncoding(&characters);
+    return characters;
+}
+
+// The XML declaration names the encoding the characters are handed over in. Its version is
+// read as 1.0, as the player always has.
+void BookInput::nameTheEncoding(QString *characters)
+{
+    const int end = characters->indexOf(QLatin1String("?>"));
+    for (const auto &[name, value] : { std::pair { "encoding", "UTF-8" }, std::pair { "version", "1.0" } }) {
+        const QRegularExpression pseudoAttribute(QStringLiteral("\\s%1\\s*=\\s*[\"']([^\"']*)[\"']").arg(QLatin1String(name)));
+        const QRegularExpressionMatch match = pseudoAttribute.match(characters->left(qMax(end, 0)));
+        if (match.hasMatch())
+            characters->replace(match.capturedStart(1), match.capturedLength(1), QLatin1String(value));
+    }
+}
+
+qint64 BookInput::writeData(const char *, qint64)
+{
+    return -1;
+}

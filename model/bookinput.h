@@ -1,0 +1,50 @@
+#ifndef BOOKINPUT_H
+#define BOOKINPUT_H
+
+#include "entitybudget.h"
+#include "textdecoder.h"
+
+#include <QByteArray>
+#include <QIODevice>
+
+// The characters of a book as the parser reads them: decoded here from the file's bytes,
+// each block scanned by the entity budget, then handed over in UTF-8, the XML declaration
+// saying so. Past the budget the input ends early, which fails the parse. Until the document's declarations are known, blocks are small,
+// so that few references of the block where they end are charged as unknown.
+class BookInput : public QIODevice {
+    Q_OBJECT
+
+public:
+    BookInput(QIODevice *source, EntityBudget *budget);
+
+    bool isSequential() const override;
+    bool atEnd() const override;
+    // True once the input ended early, past the entity budget.
+    bool overBudget() const;
+    // True once control characters were handed over hidden.
+    bool hidControlCharacters() const;
+    // Blocks may grow: references are now charged by what they expand to.
+    void declarationsKnown();
+
+protected:
+    qint64 readData(char *data, qint64 maximumSize) override;
+    qint64 writeData(const char *data, qint64 size) override;
+
+private:
+    bool readBlock();
+    QString firstCharacters(const QByteArray &head);
+    static void nameTheEncoding(QString *characters);
+
+    QIODevice *source;
+    EntityBudget *budget;
+    TextDecoder decoder;
+    bool started = false;
+    bool ended = false;
+    bool budgetExceeded = false;
+    bool hidControls = false;
+    qint64 blockSize = 4096;
+    QByteArray pending; // read, not yet handed over
+    int pendingOffset = 0;
+};
+
+#endif // BOOKINPUT_H
