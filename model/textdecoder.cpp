@@ -59,7 +59,7 @@ struct TextDecoder::State {
 void TextDecoder::start(const QByteArray &head)
 {
     const QString name = encodingOf(head);
-    state->decoder = QStringDecoder(name);
+    state->decoder = QStringDecoder(name.toLatin1().constData());
     if (state->decoder.isValid())
         return;
     // Qt 6 decodes Unicode and Latin-1 alone; the other Latin encodings differ from Latin-1
