@@ -1,9 +1,8 @@
 #include "bookwatcher.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "regularfile.h"
 
-#include <sys/stat.h>
+#include <QFileInfo>
 
 namespace {
 
@@ -15,7 +14,7 @@ constexpr int settlingMilliseconds = 300;
 BookWatcher::BookWatcher(const QString &path, QObject *parent)
     : QObject(parent)
     , path(path)
-    , lastStamp(stamp())
+    , lastStamp(RegularFile::stamp(path))
 {
     watcher.addPath(QFileInfo(path).absolutePath());
     watcher.addPath(path);
@@ -36,20 +35,9 @@ void BookWatcher::noteChange()
 // Other files of the folder change too, and editors touch files without changing them.
 void BookWatcher::tellChange()
 {
-    const QByteArray current = stamp();
+    const QByteArray current = RegularFile::stamp(path);
     if (current == lastStamp)
         return;
     lastStamp = current;
     Q_EMIT changed();
-}
-
-QByteArray BookWatcher::stamp() const
-{
-    struct stat status;
-    if (stat(QFile::encodeName(path).constData(), &status) != 0)
-        return QByteArray();
-    return QByteArray::number(qulonglong(status.st_ino)) + ' ' + QByteArray::number(qlonglong(status.st_size)) + ' ' +
-        QByteArray::number(qlonglong(status.st_mtim.tv_sec)) + '.' +
-        QByteArray::number(qlonglong(status.st_mtim.tv_nsec)) + ' ' +
-        QByteArray::number(qlonglong(status.st_ctim.tv_nsec));
 }

@@ -24,9 +24,6 @@ Q_SIGNALS:
 private:
     void noteChange();
     void tellChange();
-    // What tells one version of the file from another: its inode, size and time of change.
-    QByteArray stamp() const;
-
     QString path;
     QByteArray lastStamp;
     QFileSystemWatcher watcher;

@@ -12,9 +12,12 @@ int main(int argc, char *argv[])
 {
     RandomDice::shared().seed(time(nullptr));
     // On a screen of high density, sizes in points and pixels grow with its scale, and
-    // pictures are taken from their "@2x" twins, so that nothing is tiny or blurred.
+    // pictures are taken from their "@2x" twins, so that nothing is tiny or blurred. Qt 6
+    // always does so.
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
     CommandLine commandLine;
     {
         // Read before any window system is asked for, so that --help and --version answer

@@ -16,9 +16,17 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(VALDORIEL_VERSION));
     FrenchQtTexts frenchQtTexts;
     QCoreApplication::installTranslator(&frenchQtTexts);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    out.setCodec("UTF-8");
-    err.setCodec("UTF-8");
-    return CheckCommand::run(QCoreApplication::arguments(), out, err);
+    // The reports are French: gathered as text, they are written in UTF-8 whatever the locale.
+    QString outText;
+    QString errText;
+    QTextStream out(&outText);
+    QTextStream err(&errText);
+    const int exitCode = CheckCommand::run(QCoreApplication::arguments(), out, err);
+    out.flush();
+    err.flush();
+    const QByteArray errBytes = errText.toUtf8();
+    const QByteArray outBytes = outText.toUtf8();
+    std::fwrite(errBytes.constData(), 1, size_t(errBytes.size()), stderr);
+    std::fwrite(outBytes.constData(), 1, size_t(outBytes.size()), stdout);
+    return exitCode;
 }
