@@ -121,6 +121,9 @@ private Q_SLOTS:
             << TestWorkspace::book(text("Un<!-- note -->deux<?pi x?>trois")) << "Undeuxtrois";
         QTest::newRow("white space only") << TestWorkspace::book(text("  \n ")) << "";
         QTest::newRow("white space around elements") << TestWorkspace::book(text(" a <i> </i> b ")) << " a  b ";
+        const QString crlf = QStringLiteral("\ufeff<L>\r\n") + QString::fromUtf8(text("\xc3\xa9t\xc3\xa9\r\nx")) + "</L>";
+        QTest::newRow("UTF-16 with carriage returns")
+            << QByteArray(reinterpret_cast<const char *>(crlf.utf16()), crlf.size() * 2) << "été\nx";
         QTest::newRow("Latin-1") << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<L>" +
                                                text("\xe9t\xe9") + "</L>")
                                  << "été";
