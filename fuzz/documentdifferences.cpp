@@ -14,5 +14,6 @@ QString DocumentDifferences::comparable(QString description)
 {
     // Qt 5's DOM keeps the carriage returns of line ends, which XML reads as line feeds, as
     // the loader does.
-    return description.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return description.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }

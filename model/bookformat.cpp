@@ -69,7 +69,7 @@ const QVector<BookFormat::AttributeEntry> &BookFormat::attributes()
 const QVector<BookFormat::TypeCode> &BookFormat::typeCodes()
 {
     static const QVector<TypeCode> table = {
-        { 'C', "Choices" }, { 'A', "Monster" }, { 'F', "Flee" }, { 'L', "Luck" }, { 'B', "Bonus" },
+        { 'C', "Choices" }, { 'A', "Monster" }, { 'F', "Flee" },  { 'L', "Luck" },  { 'B', "Bonus" },
         { 'O', "Objects" }, { 'E', nullptr },   { 'X', nullptr }, { 'V', nullptr },
     };
     return table;
@@ -110,9 +110,8 @@ bool BookFormat::readsText(Place place)
 
 QLatin1String BookFormat::name(Attribute attribute)
 {
-    static const char *const names[] = { "Title",    "id",        "Value",     "active", "Penality",
-                                         "Ref",      "Round",     "Type",      "Name",   "Habilete",
-                                         "Endurance", "Chance",   "exchange",  "throw" };
+    static const char *const names[] = { "Title", "id",   "Value",    "active",    "Penality", "Ref",      "Round",
+                                         "Type",  "Name", "Habilete", "Endurance", "Chance",   "exchange", "throw" };
     return QLatin1String(names[int(attribute)]);
 }
 

@@ -45,7 +45,22 @@ public:
         FlagNonzero, // on when read as a number other than 0
     };
     // The attributes the loader reads, by what they mean; their names are in the table.
-    enum class Attribute { Title, Id, Value, Active, Penality, Ref, Round, Type, Name, Habilete, Endurance, Chance, Exchange, Throw };
+    enum class Attribute {
+        Title,
+        Id,
+        Value,
+        Active,
+        Penality,
+        Ref,
+        Round,
+        Type,
+        Name,
+        Habilete,
+        Endurance,
+        Chance,
+        Exchange,
+        Throw
+    };
 
     struct Element {
         Place parent;

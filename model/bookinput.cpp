@@ -4,12 +4,6 @@
 
 #include <QRegularExpression>
 
-namespace {
-
-const QChar byteOrderMark(0xfeff);
-
-} // namespace
-
 BookInput::BookInput(QIODevice *source, EntityBudget *budget)
     : source(source)
     , budget(budget)
@@ -92,7 +86,7 @@ bool BookInput::readBlock()
 QString BookInput::firstCharacters(const QByteArray &head)
 {
     QString characters = decoder.decode(head);
-    if (characters.startsWith(byteOrderMark))
+    if (characters.startsWith(QChar(0xfeff)))
         characters.remove(0, 1);
     if (characters.startsWith(QLatin1String("<?xml")))
         nameTheEncoding(&characters);
@@ -105,7 +99,8 @@ void BookInput::nameTheEncoding(QString *characters)
 {
     const int end = characters->indexOf(QLatin1String("?>"));
     for (const auto &[name, value] : { std::pair { "encoding", "UTF-8" }, std::pair { "version", "1.0" } }) {
-        const QRegularExpression pseudoAttribute(QStringLiteral("\\s%1\\s*=\\s*[\"']([^\"']*)[\"']").arg(QLatin1String(name)));
+        const QRegularExpression pseudoAttribute(
+            QStringLiteral("\\s%1\\s*=\\s*[\"']([^\"']*)[\"']").arg(QLatin1String(name)));
         const QRegularExpressionMatch match = pseudoAttribute.match(characters->left(qMax(end, 0)));
         if (match.hasMatch())
             characters->replace(match.capturedStart(1), match.capturedLength(1), QLatin1String(value));

@@ -9,8 +9,8 @@
 
 // The characters of a book as the parser reads them: decoded here from the file's bytes,
 // each block scanned by the entity budget, then handed over in UTF-8, the XML declaration
-// saying so. Past the budget the input ends early, which fails the parse. Until the document's declarations are known, blocks are small,
-// so that few references of the block where they end are charged as unknown.
+// saying so. Past the budget the input ends early, which fails the parse. Until the document's declarations are known,
+// blocks are small, so that few references of the block where they end are charged as unknown.
 class BookInput : public QIODevice {
     Q_OBJECT
 

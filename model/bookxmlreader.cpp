@@ -69,7 +69,8 @@ bool BookXmlReader::readToken(QXmlStreamReader::TokenType token)
     case QXmlStreamReader::ProcessingInstruction:
     case QXmlStreamReader::EntityReference:
         endTextRun();
-        return count(1, xml.text().size() + xml.processingInstructionTarget().size() +
+        return count(1,
+                     xml.text().size() + xml.processingInstructionTarget().size() +
                          xml.processingInstructionData().size() + xml.name().size());
     default:
         return true;

@@ -34,7 +34,8 @@ QString ControlCharacters::restore(const QString &text)
             QString restored = text;
             for (QChar &character : restored) {
                 const ushort standIn = character.unicode();
-                if (standIn >= firstStandIn && standIn < firstStandIn + 0x20 && isHidden(ushort(standIn - firstStandIn)))
+                if (standIn >= firstStandIn && standIn < firstStandIn + 0x20 &&
+                    isHidden(ushort(standIn - firstStandIn)))
                     character = QChar(ushort(standIn - firstStandIn));
             }
             return restored;

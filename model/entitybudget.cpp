@@ -26,8 +26,8 @@ bool EntityBudget::admit(const QString &block)
 {
     // Most characters of a text play no part: only '%', '&', '(', '<' and '>' do, and any
     // within a name.
-    constexpr quint64 marks = (quint64(1) << '%') | (quint64(1) << '&') | (quint64(1) << '(') |
-        (quint64(1) << '<') | (quint64(1) << '>');
+    constexpr quint64 marks =
+        (quint64(1) << '%') | (quint64(1) << '&') | (quint64(1) << '(') | (quint64(1) << '<') | (quint64(1) << '>');
     const ushort *unit = block.utf16();
     const ushort *const end = unit + block.size();
     while (unit < end) {

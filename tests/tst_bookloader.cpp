@@ -121,6 +121,10 @@ private Q_SLOTS:
             << TestWorkspace::book(text("Un<!-- note -->deux<?pi x?>trois")) << "Undeuxtrois";
         QTest::newRow("white space only") << TestWorkspace::book(text("  \n ")) << "";
         QTest::newRow("white space around elements") << TestWorkspace::book(text(" a <i> </i> b ")) << " a  b ";
+        const QString crlf =
+            QStringLiteral("\ufeff<L>\r\n") + QString::fromUtf8(text("\xc3\xa9t\xc3\xa9\r\nx")) + "</L>";
+        QTest::newRow("UTF-16 with carriage returns")
+            << QByteArray(reinterpret_cast<const char *>(crlf.utf16()), crlf.size() * 2) << "été\nx";
         QTest::newRow("Latin-1") << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<L>" +
                                                text("\xe9t\xe9") + "</L>")
                                  << "été";
@@ -264,14 +268,14 @@ private Q_SLOTS:
         // Within the limit of characters, which would refuse them only once expanded.
         const QByteArray references = QByteArray("&e;").repeated(10000);
         QTest::newRow("long entity, 10000 references")
-            << withEntity("e", QByteArray("x").repeated(4000), "<Attr id=\"000\"><Text>" + references + "</Text></Attr>")
+            << withEntity("e", QByteArray("x").repeated(4000),
+                          "<Attr id=\"000\"><Text>" + references + "</Text></Attr>")
             << false;
         QTest::newRow("long entity, in attributes")
             << withEntity("e", QByteArray("x").repeated(4000), "<Attr id=\"" + references + "\"/>") << false;
-        QTest::newRow("nested entities")
-            << "<!DOCTYPE L [<!ENTITY a \"" + QByteArray("x").repeated(60) + "\"><!ENTITY e \"" +
-                QByteArray("&a;").repeated(60) + "\">]><L>" + references + "</L>"
-            << false;
+        QTest::newRow("nested entities") << "<!DOCTYPE L [<!ENTITY a \"" + QByteArray("x").repeated(60) +
+                "\"><!ENTITY e \"" + QByteArray("&a;").repeated(60) + "\">]><L>" + references +
+                "</L>" << false;
         const QByteArray manyReferences = QByteArray("&e;").repeated(40000);
         QTest::newRow("short entity, 40000 references in the first block too")
             << withEntity("e", "\xc3\xa9", "<Attr id=\"000\"><Text>" + manyReferences + "</Text></Attr>") << true;

@@ -70,7 +70,7 @@ QMap<QString, Paragraph> TestWorkspace::load(const QByteArray &content)
 {
     QBuffer buffer;
     buffer.setData(content);
-    buffer.open(QIODevice::ReadOnly | QIODevice::Text);
+    buffer.open(QIODevice::ReadOnly); // as a book file is opened
     QMap<QString, Paragraph> paragraphs;
     BookParser::readBook(&buffer, &paragraphs);
     return paragraphs;
