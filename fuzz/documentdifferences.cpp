@@ -10,6 +10,19 @@ bool DocumentDifferences::known(const QString &failure)
     return redefined.match(failure).hasMatch();
 }
 
+bool DocumentDifferences::knownOfDom(const QString &failure)
+{
+    // Qt 6's DOM reads through the stream reader with none of Qt 5's leniency: it refuses an
+    // entity that the document's own DTD does not declare, a control character (which it
+    // calls ''), bytes that the document's encoding cannot decode, where the loader reads
+    // U+FFFD as Qt 5's DOM did, and an encoding it does not know, which the loader reads as
+    // UTF-8.
+    static const QRegularExpression lenientBefore(
+        QStringLiteral("^(Entity '.*' not declared\\.|Unexpected ''\\.|Encountered incorrectly encoded content\\.|"
+                       "Encoding .* is unsupported|.* is an invalid encoding name\\.)$"));
+    return lenientBefore.match(failure).hasMatch();
+}
+
 QString DocumentDifferences::comparable(QString description)
 {
     // Qt 5's DOM keeps the carriage returns of line ends, which XML reads as line feeds, as

@@ -9,6 +9,8 @@ class DocumentDifferences {
 public:
     // `failure`: why the loader refused the document, or a null string.
     static bool known(const QString &failure);
+    // `failure`: why the DOM refused a document that the loader accepts.
+    static bool knownOfDom(const QString &failure);
     // The description of what a reader read, with what is known to differ made alike.
     static QString comparable(QString description);
 };

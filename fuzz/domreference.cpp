@@ -29,11 +29,11 @@ void walk(const QDomElement &element, Place parent, ParagraphFiller *filler)
 
 } // namespace
 
-bool DomReference::read(QIODevice *device, QMap<QString, Paragraph> *paragraphs)
+bool DomReference::read(QIODevice *device, QMap<QString, Paragraph> *paragraphs, QString *failure)
 {
     paragraphs->clear();
     QDomDocument document;
-    if (!document.setContent(device))
+    if (!document.setContent(device, failure))
         return false;
     ParagraphFiller filler(paragraphs);
     walk(document.documentElement(), Place::Outside, &filler);

@@ -14,8 +14,9 @@ class QIODevice;
 // safe only on what the loader found within its limits.
 class DomReference {
 public:
-    // False when the DOM finds the file not well-formed; `paragraphs` is then empty.
-    static bool read(QIODevice *device, QMap<QString, Paragraph> *paragraphs);
+    // False when the DOM finds the file not well-formed, saying why in `failure` when given;
+    // `paragraphs` is then empty.
+    static bool read(QIODevice *device, QMap<QString, Paragraph> *paragraphs, QString *failure = nullptr);
 };
 
 #endif // DOMREFERENCE_H

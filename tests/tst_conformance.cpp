@@ -3,6 +3,7 @@
 // own books, which both accept and read alike.
 
 #include "bookparser.h"
+#include "documentdifferences.h"
 #include "domreference.h"
 #include "paragraphdescription.h"
 #include "testmain.h"
@@ -33,7 +34,7 @@ Reading readWithDom(const QString &path)
     Reading reading;
     QFile file(path);
     QMap<QString, Paragraph> paragraphs;
-    reading.accepted = BookParser::openBook(&file) && DomReference::read(&file, &paragraphs);
+    reading.accepted = BookParser::openBook(&file) && DomReference::read(&file, &paragraphs, &reading.failure);
     reading.paragraphs = ParagraphDescription::describe(paragraphs);
     return reading;
 }
@@ -118,7 +119,9 @@ private Q_SLOTS:
         const Reading now = readWithBookParser(path);
         const Reading before = readWithDom(path);
         QVERIFY2(now.accepted, qPrintable(now.failure));
-        QVERIFY(before.accepted);
+        if (!before.accepted && DocumentDifferences::knownOfDom(before.failure))
+            QSKIP(qPrintable(QStringLiteral("Qt 6's DOM is stricter than the reader of before: ") + before.failure));
+        QVERIFY2(before.accepted, qPrintable(before.failure));
         QCOMPARE(now.paragraphs, before.paragraphs);
     }
 };
