@@ -18,33 +18,28 @@ bool isBlank(const QString &text)
     return true;
 }
 
-// A name as XML 1.0 allows it, by the ranges of its fifth edition. The stream reader checks
-// element names itself but not attribute names, which every other XML parser refuses.
-bool isNameStart(uint code)
-{
-    return (code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z') || code == ':' || code == '_' ||
-        (code >= 0xc0 && code <= 0xd6) || (code >= 0xd8 && code <= 0xf6) || (code >= 0xf8 && code <= 0x2ff) ||
-        (code >= 0x370 && code <= 0x37d) || (code >= 0x37f && code <= 0x1fff) || (code >= 0x200c && code <= 0x200d) ||
-        (code >= 0x2070 && code <= 0x218f) || (code >= 0x2c00 && code <= 0x2fef) || (code >= 0x3001 && code <= 0xd7ff) ||
-        (code >= 0xf900 && code <= 0xfdcf) || (code >= 0xfdf0 && code <= 0xfffd) || (code >= 0x10000 && code <= 0xeffff);
-}
-
-bool isNameCharacter(uint code)
-{
-    return isNameStart(code) || code == '-' || code == '.' || (code >= '0' && code <= '9') || code == 0xb7 ||
-        (code >= 0x300 && code <= 0x36f) || (code >= 0x203f && code <= 0x2040);
-}
-
+// An attribute's name as XML allows it. The stream reader checks element names but not
+// attribute names, which every other XML parser refuses; names of ASCII are judged here,
+// others as the stream reader judges an element's name, with its tables of letters.
 bool isXmlName(QStringView name)
 {
-    for (int index = 0; index < name.size(); ++index) {
-        uint code = name.at(index).unicode();
-        if (QChar::isHighSurrogate(code) && index + 1 < name.size() && name.at(index + 1).isLowSurrogate())
-            code = QChar::surrogateToUcs4(ushort(code), name.at(++index).unicode());
-        if (!(index == 0 ? isNameStart(code) : isNameCharacter(code)))
+    const auto isAsciiStart = [](ushort code) {
+        return (code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z') || code == '_' || code == ':';
+    };
+    bool ascii = !name.isEmpty();
+    for (int index = 0; index < name.size() && ascii; ++index) {
+        const ushort code = name.at(index).unicode();
+        if (code > 0x7f)
+            ascii = false;
+        else if (!isAsciiStart(code) && (index == 0 || !((code >= '0' && code <= '9') || code == '-' || code == '.')))
             return false;
     }
-    return !name.isEmpty();
+    if (ascii || name.isEmpty())
+        return ascii;
+    QXmlStreamReader element(QLatin1Char('<') + name.toString() + QLatin1String("/>"));
+    while (!element.atEnd() && !element.hasError())
+        element.readNext();
+    return !element.hasError();
 }
 
 } // namespace
