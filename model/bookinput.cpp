@@ -69,10 +69,11 @@ bool BookInput::readBlock()
         decoder.start(bytes);
         characters = firstCharacters(bytes);
     } else {
-        if (bytes.isEmpty())
-            return false;
         characters = decoder.decode(bytes);
     }
+    characters = references.writeOut(characters, bytes.isEmpty() || source->atEnd());
+    if (characters.isEmpty())
+        return !bytes.isEmpty();
     if (!budget->admit(characters)) {
         budgetExceeded = true;
         return false;

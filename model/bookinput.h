@@ -1,16 +1,18 @@
 #ifndef BOOKINPUT_H
 #define BOOKINPUT_H
 
+#include "characterreferences.h"
 #include "entitybudget.h"
 #include "textdecoder.h"
 
 #include <QByteArray>
 #include <QIODevice>
 
-// The characters of a book as the parser reads them: decoded here from the file's bytes,
-// each block scanned by the entity budget, then handed over in UTF-8, the XML declaration
-// saying so. Past the budget the input ends early, which fails the parse. Until the document's declarations are known,
-// blocks are small, so that few references of the block where they end are charged as unknown.
+// The characters of a book as the parser reads them: decoded here from the file's bytes, the
+// references XML forbids but books hold written out, each block scanned by the entity budget, then handed over in
+// UTF-8, the XML declaration saying so. Past the budget the input ends early, which fails the parse. Until the
+// document's declarations are known, blocks are small, so that few references of the block where they end are charged
+// as unknown.
 class BookInput : public QIODevice {
     Q_OBJECT
 
@@ -38,6 +40,7 @@ private:
     QIODevice *source;
     EntityBudget *budget;
     TextDecoder decoder;
+    CharacterReferences references;
     bool started = false;
     bool ended = false;
     bool budgetExceeded = false;

@@ -18,6 +18,30 @@ bool isBlank(const QString &text)
     return true;
 }
 
+// An attribute's name as XML allows it. The stream reader checks element names but not
+// attribute names, which every other XML parser refuses; names of ASCII are judged here,
+// others as the stream reader judges an element's name, with its tables of letters.
+bool isXmlName(QStringView name)
+{
+    const auto isAsciiStart = [](ushort code) {
+        return (code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z') || code == '_' || code == ':';
+    };
+    bool ascii = !name.isEmpty();
+    for (int index = 0; index < name.size() && ascii; ++index) {
+        const ushort code = name.at(index).unicode();
+        if (code > 0x7f)
+            ascii = false;
+        else if (!isAsciiStart(code) && (index == 0 || !((code >= '0' && code <= '9') || code == '-' || code == '.')))
+            return false;
+    }
+    if (ascii || name.isEmpty())
+        return ascii;
+    QXmlStreamReader element(QLatin1Char('<') + name.toString() + QLatin1String("/>"));
+    while (!element.atEnd() && !element.hasError())
+        element.readNext();
+    return !element.hasError();
+}
+
 } // namespace
 
 BookXmlReader::BookXmlReader(QIODevice *device, const XmlLimits &limits, ParagraphFiller *filler)
@@ -89,8 +113,13 @@ bool BookXmlReader::startElement()
     endTextRun();
     const QXmlStreamAttributes attributes = xml.attributes();
     qint64 characterCount = xml.qualifiedName().size();
-    for (const QXmlStreamAttribute &attribute : attributes)
+    for (const QXmlStreamAttribute &attribute : attributes) {
+        if (!isXmlName(attribute.qualifiedName())) {
+            xml.raiseError(QStringLiteral("Invalid XML name."));
+            return false;
+        }
         characterCount += attribute.qualifiedName().size() + attribute.value().size();
+    }
     // The document element's own children are the paragraphs, bounded by the node limit alone.
     if (openElements.size() >= 2 && ++openElements.last().childElements > limits.childElements)
         exceeded = true;

@@ -115,6 +115,18 @@ private Q_SLOTS:
         QTest::newRow("declared entity holding markup")
             << withEntity("m", "<b>gras</b> et &#233;", text("&m; &m;")) << "gras et é gras et é";
         QTest::newRow("character references") << TestWorkspace::book(text("&lt;&#65;&amp;&#x42;")) << "<A&B";
+        // Forbidden by XML, but read as they always were: a control character, and a
+        // character past U+FFFF written as its two halves.
+        QTest::newRow("references XML forbids")
+            << TestWorkspace::book(text("a&#11;b&#xD83D;&#56832;c<![CDATA[&#11;]]>")) << "a\u000bb\U0001F600c&#11;";
+        // The file is read in blocks of 4096 bytes first: the references cut by the end of one.
+        const int textStart = int(TestWorkspace::book(text("@")).indexOf('@'));
+        for (int cut = 1; cut <= 12; cut += 5) {
+            const QByteArray before(4096 - cut - textStart, 'x');
+            QTest::newRow(qPrintable(QStringLiteral("references cut %1 characters in").arg(cut)))
+                << TestWorkspace::book(text(before + "&#xD83D;&#56832;&#11;"))
+                << QString::fromLatin1(before) + "\U0001F600\u000b";
+        }
         QTest::newRow("undeclared entities") << TestWorkspace::book(text("Caf&eacute; cr&egrave;me")) << "Caf crme";
         QTest::newRow("CDATA") << TestWorkspace::book(text("a<![CDATA[ <b>&amp; ]]>b")) << "a <b>&amp; b";
         QTest::newRow("comment and instruction")
