@@ -11,6 +11,8 @@ public:
     static bool known(const QString &failure);
     // `failure`: why the DOM refused a document that the loader accepts.
     static bool knownOfDom(const QString &failure);
+    // `failure`: why the loader refused a document that the DOM accepts.
+    static bool uncheckedByDom(const QString &failure);
     // The description of what a reader read, with what is known to differ made alike.
     static QString comparable(QString description);
 };
