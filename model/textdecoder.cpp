@@ -27,13 +27,14 @@ QString encodingOfStart(const QByteArray &head)
     return QString();
 }
 
-// The `encoding` of an XML declaration written in ASCII at the start of `head`.
+// The `encoding` of an XML declaration written in ASCII at the start of `head`, as it is
+// written: Qt matches the names of encodings on their letters and digits alone.
 QString declaredEncoding(const QByteArray &head)
 {
     if (!head.startsWith("<?xml"))
         return QString();
     const int end = head.indexOf("?>");
-    static const QRegularExpression encoding(QStringLiteral("\\sencoding\\s*=\\s*[\"']([A-Za-z][A-Za-z0-9._-]*)[\"']"));
+    static const QRegularExpression encoding(QStringLiteral("\\sencoding\\s*=\\s*[\"']([^\"']*)[\"']"));
     const QRegularExpressionMatch match = encoding.match(QString::fromLatin1(head.left(end < 0 ? 0 : end)));
     return match.hasMatch() ? match.captured(1) : QString();
 }
