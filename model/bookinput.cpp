@@ -95,13 +95,13 @@ QString BookInput::firstCharacters(const QByteArray &head)
 }
 
 // The XML declaration names the encoding the characters are handed over in. Its version is
-// read as 1.0, as the player always has.
+// read as 1.0, as the player always has, unless it holds a '<', which the player refused.
 void BookInput::nameTheEncoding(QString *characters)
 {
     const int end = characters->indexOf(QLatin1String("?>"));
     for (const auto &[name, value] : { std::pair { "encoding", "UTF-8" }, std::pair { "version", "1.0" } }) {
         const QRegularExpression pseudoAttribute(
-            QStringLiteral("\\s%1\\s*=\\s*[\"']([^\"']*)[\"']").arg(QLatin1String(name)));
+            QStringLiteral("\\s%1\\s*=\\s*[\"']([^\"'<]*)[\"']").arg(QLatin1String(name)));
         const QRegularExpressionMatch match = pseudoAttribute.match(characters->left(qMax(end, 0)));
         if (match.hasMatch())
             characters->replace(match.capturedStart(1), match.capturedLength(1), QLatin1String(value));

@@ -34,7 +34,7 @@ QString declaredEncoding(const QByteArray &head)
     if (!head.startsWith("<?xml"))
         return QString();
     const int end = head.indexOf("?>");
-    static const QRegularExpression encoding(QStringLiteral("\\sencoding\\s*=\\s*[\"']([^\"']*)[\"']"));
+    static const QRegularExpression encoding(QStringLiteral("\\sencoding\\s*=\\s*[\"']([^\"'<]*)[\"']"));
     const QRegularExpressionMatch match = encoding.match(QString::fromLatin1(head.left(end < 0 ? 0 : end)));
     return match.hasMatch() ? match.captured(1) : QString();
 }
