@@ -45,6 +45,7 @@ void SourceScan::scan()
 {
     while (!m_reader.atEnd()) {
         const QXmlStreamReader::TokenType token = m_reader.readNext();
+        m_input.follow(m_reader, token);
         if (m_input.overBudget()) {
             refuse(QStringLiteral("entity-budget"),
                    tr("les entités du fichier y ajoutent plus de %1 caractères, la limite de Valdoriel")

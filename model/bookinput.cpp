@@ -31,8 +31,12 @@ bool BookInput::hidControlCharacters() const
     return hidControls;
 }
 
-void BookInput::declarationsKnown()
+void BookInput::follow(const QXmlStreamReader &reader, QXmlStreamReader::TokenType token)
 {
+    if (declarationsLearned || (token != QXmlStreamReader::DTD && token != QXmlStreamReader::StartElement))
+        return;
+    declarationsLearned = true;
+    budget->learnDeclarations(reader);
     blockSize = 64 * 1024;
 }
 

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QIODevice>
+#include <QXmlStreamReader>
 
 // The characters of a book as the parser reads them: decoded here from the file's bytes, the
 // references XML forbids but books hold written out, each block scanned by the entity budget, then handed over in
@@ -25,8 +26,10 @@ public:
     bool overBudget() const;
     // True once control characters were handed over hidden.
     bool hidControlCharacters() const;
-    // Blocks may grow: references are now charged by what they expand to.
-    void declarationsKnown();
+    // Follows the parser reading these characters, token by token: once the document's
+    // declarations are known (at the declaration of its type, or at its first element when
+    // it has none), references are charged by what they expand to, and blocks may grow.
+    void follow(const QXmlStreamReader &reader, QXmlStreamReader::TokenType token);
 
 protected:
     qint64 readData(char *data, qint64 maximumSize) override;
@@ -44,6 +47,7 @@ private:
     bool started = false;
     bool ended = false;
     bool budgetExceeded = false;
+    bool declarationsLearned = false;
     bool hidControls = false;
     qint64 blockSize = 4096;
     QByteArray pending; // read, not yet handed over

@@ -65,6 +65,7 @@ bool BookXmlReader::read()
 {
     while (!xml.atEnd()) {
         const QXmlStreamReader::TokenType token = xml.readNext();
+        input.follow(xml, token);
         if (xml.hasError() || !readToken(token))
             return false;
     }
@@ -75,11 +76,8 @@ bool BookXmlReader::readToken(QXmlStreamReader::TokenType token)
 {
     switch (token) {
     case QXmlStreamReader::DTD:
-        learnDeclarations();
         return count(1 + xml.entityDeclarations().size() + xml.notationDeclarations().size(), 0);
     case QXmlStreamReader::StartElement:
-        if (!declarationsKnown)
-            learnDeclarations();
         return startElement();
     case QXmlStreamReader::EndElement:
         endElement();
@@ -99,13 +97,6 @@ bool BookXmlReader::readToken(QXmlStreamReader::TokenType token)
     default:
         return true;
     }
-}
-
-void BookXmlReader::learnDeclarations()
-{
-    declarationsKnown = true;
-    input.declarationsKnown();
-    budget.learnDeclarations(xml);
 }
 
 bool BookXmlReader::startElement()

@@ -42,7 +42,6 @@ private:
     void endElement();
     void gather();
     void endTextRun();
-    void learnDeclarations();
     bool count(qint64 nodes, qint64 characters);
 
     XmlLimits limits;
@@ -50,7 +49,6 @@ private:
     EntityBudget budget;
     BookInput input;
     QXmlStreamReader xml;
-    bool declarationsKnown = false;
     bool exceeded = false;
     qint64 nodes = 0;
     qint64 characters = 0;

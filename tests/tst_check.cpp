@@ -55,6 +55,11 @@ private Q_SLOTS:
         QTest::newRow("undeclared entity")
             << Book("<L Title=\"x\">\n<Attr id=\"000\"><Text>a &nbsp; b</Text><Type>X</Type></Attr></L>")
             << QStringList { "2:29: warning: malformed-xml: Entity 'nbsp' not declared. ; Valdoriel poursuit" };
+        // Declared entities are charged by what they add, as the loader charges them.
+        QTest::newRow("many references to a declared entity")
+            << Book("<!DOCTYPE L [<!ENTITY e \"\xc3\xa9\">]>\n<L Title=\"x\">\n<Attr id=\"000\"><Text>" +
+                    Book("&e;").repeated(3000) + "</Text><Type>X</Type></Attr></L>")
+            << QStringList {};
         QTest::newRow("too deep") << Book("<L Title=\"x\">" + Book(300 * 3, 'a').replace("aaa", "<a>") + "</L>")
                                   << QStringList { "1: error: too-deep: plus de 256 niveaux" };
         QTest::newRow("no title") << Book("<L>\n<Attr id=\"000\"><Type>X</Type></Attr></L>")
