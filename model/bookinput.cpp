@@ -1,6 +1,7 @@
 #include "bookinput.h"
 
 #include "controlcharacters.h"
+#include "utf8blocks.h"
 
 #include <QRegularExpression>
 
@@ -53,37 +54,73 @@ qint64 BookInput::readData(char *data, qint64 maximumSize)
     return size;
 }
 
-// Decodes the next block into `pending`; false at the end of the file, or once the input
-// is cut short.
+namespace {
+
+QByteArray utf8Of(const QString &characters)
+{
+    return characters.toUtf8();
+}
+
+QByteArray utf8Of(const QByteArray &characters)
+{
+    return characters;
+}
+
+} // namespace
+
+// Reads the next block into `pending`; false at the end of the file, or once the input is
+// cut short.
 bool BookInput::readBlock()
 {
-    QByteArray bytes = source->read(blockSize);
-    QString characters;
-    if (!started) {
+    QByteArray read = source->read(blockSize);
+    const bool first = !started;
+    if (first) {
         // Enough of the start to hold the XML declaration.
-        while (bytes.size() < 4096 && !source->atEnd()) {
-            const QByteArray more = source->read(4096 - bytes.size());
+        while (read.size() < 4096 && !source->atEnd()) {
+            const QByteArray more = source->read(4096 - read.size());
             if (more.isEmpty())
                 break;
-            bytes += more;
+            read += more;
         }
-        if (bytes.isEmpty())
+        if (read.isEmpty())
             return false;
         started = true;
-        decoder.start(bytes);
-        characters = firstCharacters(bytes);
-    } else {
-        characters = decoder.decode(bytes);
+        decoder.start(read);
+        passingUtf8 = decoder.readsUtf8();
     }
-    characters = references.writeOut(characters, bytes.isEmpty() || source->atEnd());
+    const bool last = read.isEmpty() || source->atEnd();
+    QByteArray bytes = carried + read;
+    carried.clear();
+    const bool readSomething = !bytes.isEmpty();
+    if (passingUtf8) {
+        // The decoder reads the first block, and every block once one is not well-formed.
+        const int byteOrderMark = first && bytes.startsWith("\xef\xbb\xbf") ? 3 : 0;
+        const int whole = Utf8Blocks::wholeCharacters(bytes.mid(byteOrderMark), last);
+        passingUtf8 = whole >= 0;
+        if (passingUtf8) {
+            carried = bytes.mid(byteOrderMark + whole);
+            bytes.truncate(byteOrderMark + whole);
+        }
+    }
+    if (first)
+        return handOver(firstCharacters(bytes), last, readSomething);
+    if (passingUtf8)
+        return handOver(bytes, last, readSomething);
+    return handOver(decoder.decode(bytes), last, readSomething);
+}
+
+template <typename Block>
+bool BookInput::handOver(const Block &block, bool last, bool readSomething)
+{
+    Block characters = references.writeOut(block, last);
     if (characters.isEmpty())
-        return !bytes.isEmpty();
+        return readSomething;
     if (!budget->admit(characters)) {
         budgetExceeded = true;
         return false;
     }
     hidControls = ControlCharacters::hide(&characters) || hidControls;
-    pending = characters.toUtf8();
+    pending = utf8Of(characters);
     return true;
 }
 

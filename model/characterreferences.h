@@ -1,6 +1,7 @@
 #ifndef CHARACTERREFERENCES_H
 #define CHARACTERREFERENCES_H
 
+#include <QByteArray>
 #include <QString>
 
 // Character references that XML 1.0 forbids but books hold and the player has always read:
@@ -14,16 +15,17 @@ public:
     // that could begin a reference or markup cut by the end of the block are held back for
     // the next one, or given back when `last` is true.
     QString writeOut(const QString &block, bool last);
+    // The same for a block of whole characters in UTF-8.
+    QByteArray writeOut(const QByteArray &block, bool last);
 
 private:
     enum class Context { Markup, Comment, CData, Instruction };
 
-    // The reference at `start` of `text`, as a character number; -1 when there is none or
-    // when the text ends before it does; `end` is where it ends.
-    static int referenceAt(const QString &text, int start, int *end, bool *cut);
+    template <typename Text>
+    Text writeOutText(const Text &block, bool last);
 
     Context context = Context::Markup;
-    QString heldBack;
+    QString heldBack; // the same characters whichever form the blocks come in
 };
 
 #endif // CHARACTERREFERENCES_H

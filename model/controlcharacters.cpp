@@ -7,17 +7,35 @@ bool isHidden(ushort unit)
     return unit < 0x20 && unit != '\t' && unit != '\n' && unit != '\r';
 }
 
+// Looked for over the plain array without a branch, which the compiler turns into a search of
+// many characters at once: most texts hold none. In UTF-8, the bytes of other characters
+// are never below 0x20.
+template <typename Unit>
+bool holdsHidden(const Unit *units, qsizetype size)
+{
+    Unit found = 0;
+    for (qsizetype index = 0; index < size; ++index) {
+        const Unit unit = units[index];
+        found |= Unit((unit < 0x20) & (unit != '\t') & (unit != '\n') & (unit != '\r'));
+    }
+    return found != 0;
+}
+
 } // namespace
+
+bool ControlCharacters::hide(QByteArray *utf8)
+{
+    if (!holdsHidden(reinterpret_cast<const uchar *>(utf8->constData()), utf8->size()))
+        return false;
+    QString text = QString::fromUtf8(*utf8);
+    hide(&text);
+    *utf8 = text.toUtf8();
+    return true;
+}
 
 bool ControlCharacters::hide(QString *text)
 {
-    // Counted first over the plain array, which the compiler can do many characters at once:
-    // most texts hold none.
-    const ushort *const units = text->utf16();
-    int hidden = 0;
-    for (int index = 0; index < text->size(); ++index)
-        hidden += isHidden(units[index]) ? 1 : 0;
-    if (hidden == 0)
+    if (!holdsHidden(text->utf16(), text->size()))
         return false;
     for (QChar &character : *text) {
         if (isHidden(character.unicode()))

@@ -1,6 +1,7 @@
 #ifndef CONTROLCHARACTERS_H
 #define CONTROLCHARACTERS_H
 
+#include <QByteArray>
 #include <QString>
 
 // Control characters in a book's text. XML 1.0 forbids them, but books converted from word
@@ -12,6 +13,8 @@ public:
     // Replaces every control character but tab, line feed and carriage return; false when
     // `text` holds none.
     static bool hide(QString *text);
+    // The same in text of whole characters in UTF-8.
+    static bool hide(QByteArray *utf8);
     // Gives back the characters `hide` replaced.
     static QString restore(const QString &text);
 

@@ -1,5 +1,7 @@
 #include "entitybudget.h"
 
+#include "unitsearch.h"
+
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -7,12 +9,20 @@
 
 namespace {
 
-bool isNameCharacter(QChar character)
+// What may follow '&' or '%' in a reference, as a code unit of UTF-16 or UTF-8; anything
+// else ends the scan of a name.
+bool isNameUnit(ushort unit)
 {
-    // What may follow '&' or '%' in a reference; anything else ends the scan of a name.
-    const ushort unit = character.unicode();
     return unit > 0x7f || (unit >= 'a' && unit <= 'z') || (unit >= 'A' && unit <= 'Z') ||
         (unit >= '0' && unit <= '9') || unit == '_' || unit == ':' || unit == '-' || unit == '.';
+}
+
+// Most characters of a text play no part: only '%', '&', '(', '<' and '>' do.
+bool isMark(ushort unit)
+{
+    constexpr quint64 marks =
+        (quint64(1) << '%') | (quint64(1) << '&') | (quint64(1) << '(') | (quint64(1) << '<') | (quint64(1) << '>');
+    return unit < 64 && ((marks >> unit) & 1);
 }
 
 } // namespace
@@ -24,48 +34,82 @@ EntityBudget::EntityBudget(int nestingLimit)
 
 bool EntityBudget::admit(const QString &block)
 {
-    // Most characters of a text play no part: only '%', '&', '(', '<' and '>' do, and any
-    // within a name.
-    constexpr quint64 marks =
-        (quint64(1) << '%') | (quint64(1) << '&') | (quint64(1) << '(') | (quint64(1) << '<') | (quint64(1) << '>');
-    const ushort *unit = block.utf16();
-    const ushort *const end = unit + block.size();
-    while (unit < end) {
-        if (state == State::Text) {
-            while (unit < end && (*unit >= 64 || !((marks >> *unit) & 1)))
-                ++unit;
-            if (unit == end)
-                break;
-        }
-        scan(QChar(*unit++));
-        if (exceeded)
-            return false;
-    }
-    return true;
+    return admitUnits(block.utf16(), block.utf16() + block.size());
 }
 
-void EntityBudget::scan(QChar character)
+bool EntityBudget::admit(const QByteArray &block)
 {
-    if (state == State::Name) {
-        if (character == QLatin1Char(';')) {
-            endReference();
-            state = State::Text;
-            return;
+    const auto *const units = reinterpret_cast<const uchar *>(block.constData());
+    return admitUnits(units, units + block.size());
+}
+
+template <typename Unit>
+bool EntityBudget::admitUnits(const Unit *unit, const Unit *end)
+{
+    // Within no parentheses, '<' and '>' change nothing: then only the rarer marks are
+    // looked for.
+    UnitSearch::Next<Unit> nextReference(unit, end, '&');
+    UnitSearch::Next<Unit> nextParameterReference(unit, end, '%');
+    UnitSearch::Next<Unit> nextParenthesis(unit, end, '(');
+    while (unit < end && !exceeded) {
+        if (state == State::Name) {
+            const Unit *const nameStart = unit;
+            while (unit < end && isNameUnit(*unit))
+                ++unit;
+            extendName(nameStart, unit);
+            if (unit == end)
+                break;
+            if (state == State::Name && *unit == ';') {
+                endReference();
+                state = State::Text;
+                ++unit;
+                continue;
+            }
+            state = State::Text; // not a reference to an entity; the character is read as text
         }
-        if (isNameCharacter(character) && name.size() < longestName) {
-            name.append(character);
-            return;
+        if (nesting == 0) {
+            unit = std::min({ nextReference.from(unit), nextParameterReference.from(unit), nextParenthesis.from(unit) });
+        } else {
+            while (unit < end && !isMark(*unit))
+                ++unit;
         }
-        state = State::Text; // not a reference to an entity; the character is read as text
+        if (unit < end)
+            scanMark(*unit++);
     }
-    if (character == QLatin1Char('&') || character == QLatin1Char('%')) {
+    return !exceeded;
+}
+
+void EntityBudget::scanMark(ushort mark)
+{
+    if (mark == '&' || mark == '%') {
         state = State::Name;
         name.resize(0);
-    } else if (character == QLatin1Char('(')) {
+    } else if (mark == '(') {
         exceeded = exceeded || ++nesting > nestingLimit;
-    } else if (character == QLatin1Char('<') || character == QLatin1Char('>')) {
+    } else {
         nesting = 0;
     }
+}
+
+void EntityBudget::extendName(const ushort *start, const ushort *end)
+{
+    if (name.size() + (end - start) > longestName)
+        state = State::Text;
+    else
+        name.append(reinterpret_cast<const QChar *>(start), int(end - start));
+}
+
+void EntityBudget::extendName(const uchar *start, const uchar *end)
+{
+    // The name's length in UTF-16, as the other form counts it: one unit for each
+    // character, two for those past U+FFFF.
+    qint64 units = 0;
+    for (const uchar *byte = start; byte < end; ++byte)
+        units += ((*byte & 0xc0) != 0x80 ? 1 : 0) + (*byte >= 0xf0 ? 1 : 0);
+    if (name.size() + units > longestName)
+        state = State::Text;
+    else
+        name.append(QString::fromUtf8(reinterpret_cast<const char *>(start), int(end - start)));
 }
 
 void EntityBudget::endReference()

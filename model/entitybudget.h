@@ -1,6 +1,7 @@
 #ifndef ENTITYBUDGET_H
 #define ENTITYBUDGET_H
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 
@@ -32,6 +33,8 @@ public:
     // Scans the next block of the document's characters; false when its references go past
     // the budget or its parentheses nest too deep. A block may end inside a reference.
     bool admit(const QString &block);
+    // The same for a block of whole characters in UTF-8.
+    bool admit(const QByteArray &block);
     // From now on, references are charged as the document's declarations say: after the
     // declaration of its type, or at its first element when it has none.
     void learnDeclarations(const QXmlStreamReader &reader);
@@ -39,7 +42,13 @@ public:
 private:
     enum class State { Text, Name };
 
-    void scan(QChar character);
+    template <typename Unit>
+    bool admitUnits(const Unit *unit, const Unit *end);
+    void scanMark(ushort mark);
+    // Adds the name characters between `start` and `end` to the name of the reference, or
+    // gives the reference up once its name grows past any declared one.
+    void extendName(const ushort *start, const ushort *end);
+    void extendName(const uchar *start, const uchar *end);
     void endReference();
     int expansion(const QString &name, int depth);
     void charge(qint64 characters);

@@ -75,21 +75,35 @@ QString TextDecoder::decode(const QByteArray &block)
     return state->decoder.decode(block);
 }
 
+bool TextDecoder::readsUtf8() const
+{
+    return qstrcmp(state->decoder.name(), "UTF-8") == 0;
+}
+
 #else
 
 struct TextDecoder::State {
     std::unique_ptr<QTextDecoder> decoder;
+    bool utf8 = false;
 };
 
 void TextDecoder::start(const QByteArray &head)
 {
     QTextCodec *codec = QTextCodec::codecForName(encodingOf(head).toLatin1());
-    state->decoder.reset((codec ? codec : QTextCodec::codecForName("UTF-8"))->makeDecoder());
+    if (!codec)
+        codec = QTextCodec::codecForName("UTF-8");
+    state->decoder.reset(codec->makeDecoder());
+    state->utf8 = codec->mibEnum() == 106; // the number IANA gives UTF-8
 }
 
 QString TextDecoder::decode(const QByteArray &block)
 {
     return state->decoder->toUnicode(block);
+}
+
+bool TextDecoder::readsUtf8() const
+{
+    return state->utf8;
 }
 
 #endif

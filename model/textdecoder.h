@@ -21,6 +21,8 @@ public:
     // The characters of the next block; a character cut by the end of a block comes whole
     // with the next one.
     QString decode(const QByteArray &block);
+    // True when the encoding chosen is UTF-8.
+    bool readsUtf8() const;
 
 private:
     struct State;

@@ -127,6 +127,22 @@ private Q_SLOTS:
                 << TestWorkspace::book(text(before + "&#xD83D;&#56832;&#11;"))
                 << QString::fromLatin1(before) + "\U0001F600\u000b";
         }
+        // Past the first block, well-formed UTF-8 goes to the parser undecoded: characters,
+        // references and control characters cut by the end of a block wherever it falls.
+        const QByteArray mixed = "\xc3\xa9&#11;\xe2\x82\xac&#xD83D;&#56832;\x0b\xf0\x9f\x98\x80";
+        const QString mixedText = QStringLiteral("é\u000b€\U0001F600\u000b\U0001F600");
+        for (int shift = 0; shift < 7; ++shift) {
+            QTest::newRow(qPrintable(QStringLiteral("characters across blocks, shifted by %1").arg(shift)))
+                << TestWorkspace::book(text(QByteArray(shift, 'x') + mixed.repeated(5000)))
+                << QString(shift, QLatin1Char('x')) + mixedText.repeated(5000);
+        }
+        const int firstBlockEnd = 4096 - textStart;
+        QTest::newRow("character cut by the end of the first block")
+            << TestWorkspace::book(text(QByteArray(firstBlockEnd - 1, 'x') + "\xc3\xa9"))
+            << QString(firstBlockEnd - 1, QLatin1Char('x')) + QStringLiteral("é");
+        QTest::newRow("stray byte after the first block")
+            << TestWorkspace::book(text(QByteArray(100000, 'x') + "\xff\xc3\xa9"))
+            << QString(100000, QLatin1Char('x')) + QStringLiteral("\ufffdé");
         QTest::newRow("undeclared entities") << TestWorkspace::book(text("Caf&eacute; cr&egrave;me")) << "Caf crme";
         QTest::newRow("CDATA") << TestWorkspace::book(text("a<![CDATA[ <b>&amp; ]]>b")) << "a <b>&amp; b";
         QTest::newRow("comment and instruction")
@@ -209,6 +225,31 @@ private Q_SLOTS:
         delete window;
     }
 
+    // The references XML forbids are read only when written as XML writes references.
+    void readsReferencesWrittenAsXml_data()
+    {
+        QTest::addColumn<QByteArray>("reference");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("leading zeros") << QByteArray("&#0011;") << true;
+        QTest::newRow("hexadecimal") << QByteArray("&#x0b;") << true;
+        QTest::newRow("space") << QByteArray("&# 11;") << false;
+        QTest::newRow("sign") << QByteArray("&#+11;") << false;
+        QTest::newRow("hexadecimal sign") << QByteArray("&#x+b;") << false;
+        QTest::newRow("past every character") << QByteArray("&#99999999999;") << false;
+    }
+
+    void readsReferencesWrittenAsXml()
+    {
+        QFETCH(QByteArray, reference);
+        QFETCH(bool, accepted);
+        QBuffer buffer;
+        buffer.setData(TestWorkspace::book("<Attr id=\"000\"><Text>a" + reference + "b</Text></Attr>"));
+        buffer.open(QIODevice::ReadOnly);
+        QMap<QString, Paragraph> paragraphs;
+        QCOMPARE(BookParser::readBook(&buffer, &paragraphs), accepted);
+        QCOMPARE(paragraphs.value(QStringLiteral("000")).text, accepted ? QStringLiteral("a\u000bb") : QString());
+    }
+
     void warnsOfAMissingFileName()
     {
         auto *window = new gameBook;
@@ -288,6 +329,11 @@ private Q_SLOTS:
         QTest::newRow("nested entities") << "<!DOCTYPE L [<!ENTITY a \"" + QByteArray("x").repeated(60) +
                 "\"><!ENTITY e \"" + QByteArray("&a;").repeated(60) + "\">]><L>" + references +
                 "</L>" << false;
+        // The name read from the bytes as they come, past the first block.
+        QTest::newRow("long entity of a name beyond ASCII")
+            << withEntity("\xc3\xa9", QByteArray("x").repeated(4000),
+                          "<Attr id=\"000\"><Text>" + QByteArray("&\xc3\xa9;").repeated(10000) + "</Text></Attr>")
+            << false;
         const QByteArray manyReferences = QByteArray("&e;").repeated(40000);
         QTest::newRow("short entity, 40000 references in the first block too")
             << withEntity("e", "\xc3\xa9", "<Attr id=\"000\"><Text>" + manyReferences + "</Text></Attr>") << true;
