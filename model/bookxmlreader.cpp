@@ -170,6 +170,8 @@ void BookXmlReader::gather()
 
 void BookXmlReader::endTextRun()
 {
+    if (textRun.isEmpty())
+        return;
     if (!isBlank(textRun))
         text += textRun;
     textRun.resize(0);

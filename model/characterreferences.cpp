@@ -185,9 +185,14 @@ Text CharacterReferences::writeOutText(const Text &block, bool last)
             if (index == text.size())
                 break;
             if (unitAt(text, index) == '<') {
-                if (holdBack(9))
+                // Only "<!" and "<?" open what is not markup.
+                if (holdBack(2))
                     break;
-                context = startsAt(text, index, "<!--")  ? Context::Comment
+                const ushort next = index + 1 < text.size() ? unitAt(text, index + 1) : 0;
+                if ((next == '!' || next == '?') && holdBack(9))
+                    break;
+                context = next != '!' && next != '?'      ? Context::Markup
+                    : startsAt(text, index, "<!--")      ? Context::Comment
                     : startsAt(text, index, "<![CDATA[") ? Context::CData
                     : startsAt(text, index, "<?")        ? Context::Instruction
                                                          : Context::Markup;
