@@ -161,7 +161,7 @@ int main(int argc, char *argv[])
         const qint64 size = writeBook(path, shape);
         measureLoad(QStringLiteral("load %1 paragraphs (%2)").arg(paragraphCount).arg(sizeText(size)), path);
         if (paragraphCount == 100000)
-            compareWithBareParse(QStringLiteral("100000 paragraphs (%1)").arg(sizeText(size)), path, 3);
+            compareWithBareParse(QStringLiteral("100000 paragraphs (%1)").arg(sizeText(size)), path, 5);
     }
     // Texts as long as those of real books, then short ones: more markup for each byte.
     for (int textBytes : { 1900, 400 }) {
