@@ -76,7 +76,8 @@ bool BookXmlReader::readToken(QXmlStreamReader::TokenType token)
 {
     switch (token) {
     case QXmlStreamReader::DTD:
-        return count(1 + xml.entityDeclarations().size() + xml.notationDeclarations().size(), 0);
+        return declaredNamesValid() &&
+            count(1 + xml.entityDeclarations().size() + xml.notationDeclarations().size(), 0);
     case QXmlStreamReader::StartElement:
         return startElement();
     case QXmlStreamReader::EndElement:
@@ -97,6 +98,20 @@ bool BookXmlReader::readToken(QXmlStreamReader::TokenType token)
     default:
         return true;
     }
+}
+
+// The stream reader does not judge the names of entities and notations either, where a
+// control character handed over hidden would pass as a letter.
+bool BookXmlReader::declaredNamesValid()
+{
+    bool valid = true;
+    for (const QXmlStreamEntityDeclaration &declaration : xml.entityDeclarations())
+        valid = valid && isXmlName(declaration.name());
+    for (const QXmlStreamNotationDeclaration &declaration : xml.notationDeclarations())
+        valid = valid && isXmlName(declaration.name());
+    if (!valid)
+        xml.raiseError(QStringLiteral("Invalid XML name."));
+    return valid;
 }
 
 bool BookXmlReader::startElement()

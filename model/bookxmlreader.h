@@ -38,6 +38,7 @@ private:
 
     QString resolveUndeclaredEntity(const QString &name) override;
     bool readToken(QXmlStreamReader::TokenType token);
+    bool declaredNamesValid();
     bool startElement();
     void endElement();
     void gather();
