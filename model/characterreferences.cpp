@@ -2,7 +2,6 @@
 
 #include "unitsearch.h"
 
-
 namespace {
 
 // Long enough for any reference of a character, "&#x0010FFFF;" and beyond.
@@ -95,16 +94,7 @@ int referenceAt(const Text &text, int start, int *end, bool *cut)
     return code;
 }
 
-void append(QString *written, const QString &characters)
-{
-    written->append(characters);
-}
-
-void append(QByteArray *written, const QString &characters)
-{
-    written->append(characters.toUtf8());
-}
-
+// `characters` in the form of the other argument.
 QString textOf(const QString &characters, const QString &)
 {
     return characters;
@@ -155,7 +145,7 @@ Text CharacterReferences::writeOutText(const Text &block, bool last)
     };
     const auto replace = [&](int end, const QString &characters) {
         written.append(text.constData() + copied, index - copied);
-        append(&written, characters);
+        written += textOf(characters, written);
         copied = index = end;
     };
     const auto *const units = codeUnits(text);
