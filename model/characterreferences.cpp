@@ -2,6 +2,7 @@
 
 #include "unitsearch.h"
 
+
 namespace {
 
 // Long enough for any reference of a character, "&#x0010FFFF;" and beyond.
@@ -94,7 +95,16 @@ int referenceAt(const Text &text, int start, int *end, bool *cut)
     return code;
 }
 
-// `characters` in the form of the other argument.
+void append(QString *written, const QString &characters)
+{
+    written->append(characters);
+}
+
+void append(QByteArray *written, const QString &characters)
+{
+    written->append(characters.toUtf8());
+}
+
 QString textOf(const QString &characters, const QString &)
 {
     return characters;
@@ -145,7 +155,7 @@ Text CharacterReferences::writeOutText(const Text &block, bool last)
     };
     const auto replace = [&](int end, const QString &characters) {
         written.append(text.constData() + copied, index - copied);
-        written += textOf(characters, written);
+        append(&written, characters);
         copied = index = end;
     };
     const auto *const units = codeUnits(text);
